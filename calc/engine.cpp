@@ -1,0 +1,76 @@
+// The arithmetic keys: equals, the operators, percent, clear and clear entry.
+
+#include "arithmetic.h"
+#include "calculator.h"
+#include "number_text.h"
+
+namespace abaquino {
+
+// The second operand is never stored: it is whatever the entry display shows now.
+Outcome<double> Calculator::Operand() const
+{
+    const std::string entry = window_.EntryText();
+    if (entry.empty()) return 0.0;
+    return ReadNumber(entry);
+}
+
+bool Calculator::Equals()
+{
+    const auto operand = Operand();
+    const auto result =
+        operand ? Complete(state_.Accumulator, state_.PendingOperator, *operand) : operand;
+    if (!result) {
+        window_.ReportFailure(result.failure());
+        return false;
+    }
+    ShowResult(*result);
+    return true;
+}
+
+void Calculator::ShowResult(double result)
+{
+    state_.Accumulator = result;
+    state_.PendingOperator = kNoOperator;
+    state_.NewEntry = true;
+    window_.SetEntryText(FormatForEntry(result));
+    RefreshConversion();
+}
+
+void Calculator::cmdEquals_Click() { Equals(); }
+
+// Left to right, no precedence: an operator first completes what is pending, so 5 + + shows 10.
+void Calculator::CmdOperator_Click(std::int16_t Index)
+{
+    if (!Equals()) return;
+    state_.NewEntry = true;
+    state_.PendingOperator = Index;
+}
+
+void Calculator::CmdPercent_Click()
+{
+    const auto operand = Operand();
+    const auto result = operand ? CompleteAsPercentage(state_.Accumulator,
+                                                        state_.PendingOperator, *operand)
+                                : operand;
+    if (!result) {
+        window_.ReportFailure(result.failure());
+        return;
+    }
+    ShowResult(*result);
+}
+
+// Only the displays: a pending operation survives, so 2 + 5 CE 3 = shows 5.
+void Calculator::cmdClearEntry_Click()
+{
+    window_.SetEntryText("");
+    window_.SetConversionText("");
+}
+
+void Calculator::cmdClear_Click()
+{
+    cmdClearEntry_Click();
+    state_.Accumulator = 0;
+    state_.PendingOperator = kNoOperator;
+}
+
+}  // namespace abaquino

@@ -1,0 +1,123 @@
+#include "actions.h"
+
+#include "number_text.h"
+
+#include <cmath>
+
+namespace abaquino::testing {
+
+namespace {
+
+using Kind = Action::Kind;
+constexpr int kKinds = static_cast<int>(Kind::GotFocus) + 1;
+
+bool TakesValue(Kind kind)
+{
+    return kind == Kind::Digit || kind == Kind::Operator || kind == Kind::KeyPress ||
+           kind == Kind::KeyUp;
+}
+
+std::int16_t ValueFor(Kind kind, std::uint8_t byte)
+{
+    switch (kind) {
+    case Kind::Digit: return static_cast<std::int16_t>(byte % 10);
+    case Kind::Operator: return static_cast<std::int16_t>(1 + byte % 4);
+    default: return byte;
+    }
+}
+
+bool IsEqualsOrPercent(const Action& a)
+{
+    return a.kind == Kind::Equals || a.kind == Kind::Percent ||
+           (a.kind == Kind::KeyPress && (a.value == '=' || a.value == 13 || a.value == '%'));
+}
+
+bool IsCommaOrSign(const Action& a)
+{
+    return a.kind == Kind::Decimal || a.kind == Kind::Sign ||
+           (a.kind == Kind::KeyPress && a.value == '.');
+}
+
+// The entry shows the accumulator, rounded at worst to the digits that fit.
+bool ShowsAccumulator(const Snapshot& s)
+{
+    const auto shown = ReadNumber(s.entry);
+    if (!shown) return false;
+    const double held = s.state.Accumulator;
+    return std::fabs(*shown - held) <= 1e-7 * std::fabs(held) || (*shown == 0 && std::fabs(held) < 1e-300);
+}
+
+}  // namespace
+
+std::optional<Action> TakeAction(std::span<const std::uint8_t>& bytes)
+{
+    if (bytes.empty()) return std::nullopt;
+    Action action;
+    action.kind = static_cast<Kind>(bytes.front() % kKinds);
+    bytes = bytes.subspan(1);
+    if (TakesValue(action.kind)) {
+        if (bytes.empty()) return std::nullopt;
+        action.value = ValueFor(action.kind, bytes.front());
+        bytes = bytes.subspan(1);
+    }
+    return action;
+}
+
+void Perform(PlainCalculator& p, const Action& action)
+{
+    Calculator& c = p.calculator;
+    std::int16_t code = action.value;
+    switch (action.kind) {
+    case Kind::Digit: return c.cmdNumber_Click(action.value);
+    case Kind::Decimal: return c.cmdDecimal_Click();
+    case Kind::Sign: return c.cmdPlusMinus_Click();
+    case Kind::Backspace: return c.BackspaceEntry();
+    case Kind::Operator: return c.CmdOperator_Click(action.value);
+    case Kind::Equals: return c.cmdEquals_Click();
+    case Kind::Percent: return c.CmdPercent_Click();
+    case Kind::Clear: return c.cmdClear_Click();
+    case Kind::ClearEntry: return c.cmdClearEntry_Click();
+    case Kind::EuroOption: p.view.SetLireOption(false); return c.OptBEuro_Click();
+    case Kind::LireOption: p.view.SetLireOption(true); return c.OptBLire_Click();
+    case Kind::Refresh: return c.RefreshConversion();
+    case Kind::KeyPress: return c.Form_KeyPress(code);
+    case Kind::KeyUp: return c.Form_KeyUp(code, 0);
+    case Kind::GotFocus: return c.txtDisplay_GotFocus();
+    }
+}
+
+std::string Describe(const Action& action)
+{
+    static constexpr const char* kNames[kKinds] = {
+        "digit", "comma", "sign", "backspace", "operator", "equals", "percent", "clear",
+        "clear entry", "euro option", "lire option", "refresh", "key press", "key up", "got focus"};
+    std::string text = kNames[static_cast<int>(action.kind)];
+    if (TakesValue(action.kind)) text += " " + std::to_string(action.value);
+    return text;
+}
+
+Snapshot Snapshot::Of(const PlainCalculator& p)
+{
+    return {p.calculator.State(), p.view.EntryText(), p.view.EntryCaret(),
+            p.view.ConversionText(), p.view.Failures().size()};
+}
+
+std::optional<std::string> BrokenRule(const Snapshot& before, const Snapshot& after,
+                                      const Action& action)
+{
+    if (after.entry.size() > kEntryLimit) return "the entry holds more than 15 characters";
+    if (after.caret != after.entry.size()) return "the caret is not at the end of the entry";
+    if (IsCommaOrSign(action) && after.conversion != before.conversion) {
+        return "the comma or sign key changed the conversion";
+    }
+    if (IsEqualsOrPercent(action)) {
+        const bool failed = after.failures > before.failures && after.state == before.state &&
+                            after.entry == before.entry && after.conversion == before.conversion;
+        const bool shown = after.state.NewEntry && after.state.PendingOperator == 0 &&
+                           ShowsAccumulator(after);
+        if (!failed && !shown) return "equals or percent neither completed nor failed cleanly";
+    }
+    return std::nullopt;
+}
+
+}  // namespace abaquino::testing

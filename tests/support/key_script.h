@@ -1,0 +1,17 @@
+#pragma once
+
+#include "plain_calculator.h"
+
+#include <string_view>
+
+namespace abaquino::testing {
+
+// Presses the keypad as a script of space-separated keys, the way a user reads them:
+//   digits ("123" presses 1, 2, 3), "," "+/-" "+" "-" "x" "/" "=" "%" "C" "CE",
+//   "BS" (backspace), "EUR" and "LIT" (click the euro or the lire option).
+void Press(PlainCalculator& calculator, std::string_view script);
+
+// Types characters on the keyboard, each through Form_KeyPress.
+void Type(PlainCalculator& calculator, std::string_view characters);
+
+}  // namespace abaquino::testing
