@@ -1,0 +1,78 @@
+#include "about_window.h"
+
+#include "about_controls.h"
+#include "loaded_windows.h"
+#include "look.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace abaquino::ui {
+
+frmAbout::frmAbout(QWidget* owner, LoadedWindows& windows)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      windows_(windows)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Informazioni su Abaquino Euro"));
+    setWindowIcon(ProgramIcon());
+    setModal(true);
+    const QRect client = PixelRect(kAboutLeft, kAboutTop, kAboutClientWidth, kAboutClientHeight);
+    setGeometry(client);
+    setFixedSize(client.size());
+
+    BuildControls(kAboutControls, this);
+    cmdOK = findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    cmdOK->setFocus(Qt::OtherFocusReason);
+    windows_.Load(this);
+}
+
+frmAbout::~frmAbout() { windows_.Forget(this); }
+
+void frmAbout::cmdOK_Click() { windows_.Unload(this); }
+
+// Unloads every secondary window, last loaded first; position 0, the main window, stays.
+// This window is still in the list, and being already unloading it is left alone.
+void frmAbout::Form_Unload(std::int16_t& /*Cancel*/)
+{
+    for (auto counter = static_cast<std::int16_t>(windows_.Count() - 1); counter >= 1; --counter) {
+        windows_.Unload(windows_.At(counter));
+    }
+}
+
+void frmAbout::closeEvent(QCloseEvent* event)
+{
+    if (!windows_.BeginUnload(this)) {
+        event->ignore();
+        return;
+    }
+    std::int16_t cancel = 0;
+    Form_Unload(cancel);
+    if (cancel != 0) {
+        windows_.CancelUnload(this);
+        event->ignore();
+        return;
+    }
+    event->accept();
+    windows_.Forget(this);
+    emit unloaded();
+    done(QDialog::Accepted);
+}
+
+void frmAbout::reject() { cmdOK->click(); }
+
+void frmAbout::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    for (const LineSpec& line : kAboutRule) {
+        const int y = Pixels(line.y1);
+        painter.fillRect(QRect(QPoint(Pixels(line.x1), y), QPoint(Pixels(line.x2), y + line.pixelWidth - 1)),
+                         QColor(line.colour.red, line.colour.green, line.colour.blue));
+    }
+}
+
+}  // namespace abaquino::ui

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "calculator.h"
+#include "calculator_view.h"
+#include "loaded_windows.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace abaquino::ui {
+
+class EntryDisplay;
+class KeyPreview;
+
+// The main window: the calculator's displays, keypad and currency choice, and a menu bar with
+// "Esci" and "Informazioni". It is the calculator's view: the logic reads and writes its
+// controls through CalculatorView, and every control event goes straight to a handler.
+class Form1 final : public QMainWindow, public CalculatorView {
+    Q_OBJECT
+
+public:
+    // beep sounds the system alert; tests pass their own to count it.
+    explicit Form1(std::function<void()> beep = {});
+    ~Form1() override;
+
+    Calculator& calculator() { return calculator_; }
+    LoadedWindows& loadedWindows() { return windows_; }
+
+    void Esci_Click(std::int16_t Index);
+    void Informazioni_Click();
+
+    // CalculatorView
+    std::string EntryText() const override;
+    void SetEntryText(std::string_view text) override;
+    std::size_t EntryCaret() const override;
+    void SetEntryCaret(std::size_t position) override;
+    std::string ConversionText() const override;
+    void SetConversionText(std::string_view text) override;
+    bool LireOption() const override;
+    void Beep() override;
+    void ReportFailure(Failure failure) override;
+
+    // The controls, by their designed names.
+    EntryDisplay* txtDisplay = nullptr;
+    QLineEdit* TxtDisplay1 = nullptr;
+    QRadioButton* OptBLire = nullptr;
+    QRadioButton* OptBEuro = nullptr;
+    std::array<QPushButton*, 10> cmdNumber{};
+    std::array<QPushButton*, 5> CmdOperator{};  // 1 "+", 2 "-", 3 "x", 4 "/"; 0 unused
+    QPushButton* cmdEquals = nullptr;
+    QPushButton* CmdPercent = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QPushButton* cmdClearEntry = nullptr;
+    QPushButton* cmdDecimal = nullptr;
+    QPushButton* cmdPlusMinus = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+
+private:
+    void BuildMenu();
+    void FindControls();
+    void BindEvents();
+    void CopyEntry();
+
+    Calculator calculator_{*this};
+    LoadedWindows windows_;
+    std::function<void()> beep_;
+    KeyPreview* keyPreview_ = nullptr;
+};
+
+}  // namespace abaquino::ui

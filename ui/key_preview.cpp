@@ -1,0 +1,97 @@
+#include "key_preview.h"
+
+#include "calculator.h"
+#include "key_codes.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace abaquino::ui {
+
+namespace {
+
+bool IsCopy(const QKeyEvent& key)
+{
+    return key.matches(QKeySequence::Copy) ||
+           (key.key() == Qt::Key_Insert && key.modifiers() == Qt::ControlModifier);
+}
+
+bool MovesFocus(const QKeyEvent& key)
+{
+    return (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) &&
+           !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+bool Navigates(const QKeyEvent& key)
+{
+    switch (key.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+KeyPreview::KeyPreview(QWidget* window, QWidget* entryDisplay, Calculator& calculator,
+                       std::function<void()> copy)
+    : QObject(window),
+      window_(window),
+      entryDisplay_(entryDisplay),
+      calculator_(calculator),
+      copy_(std::move(copy))
+{
+    window->installEventFilter(this);
+    for (QWidget* child : window->findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+// The window hands a key to its focus widget, and what that control does not take travels on
+// to its parents; only the first stop counts, so that no key is handled twice.
+bool KeyPreview::FirstToReceive(const QObject* watched) const
+{
+    const QWidget* focus = window_->focusWidget();
+    return watched == (focus ? focus : window_);
+}
+
+bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool press = event->type() == QEvent::KeyPress;
+    if ((!press && event->type() != QEvent::KeyRelease) || !FirstToReceive(watched)) return false;
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (press) return Pressed(key);
+    Released(key);
+    return false;  // releases change no text; buttons need Space's release to click
+}
+
+bool KeyPreview::Pressed(const QKeyEvent& key)
+{
+    if (IsCopy(key)) {
+        copy_();
+        return true;
+    }
+    if (MovesFocus(key)) return false;
+    QWidget* focus = window_->focusWidget();
+    if (TypesCharacter(key)) {
+        std::int16_t code = CharacterCode(key);
+        calculator_.Form_KeyPress(code);
+        return !(key.key() == Qt::Key_Space && qobject_cast<QAbstractButton*>(focus));
+    }
+    return !(Navigates(key) && focus != entryDisplay_);
+}
+
+// Holding a key repeats its press, not its release, so Backspace held removes one character.
+void KeyPreview::Released(const QKeyEvent& key)
+{
+    if (key.isAutoRepeat()) return;
+    std::int16_t code = KeyCode(key);
+    calculator_.Form_KeyUp(code, ShiftState(key));
+}
+
+}  // namespace abaquino::ui

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QKeyEvent;
+class QWidget;
+
+namespace abaquino {
+class Calculator;
+}
+
+namespace abaquino::ui {
+
+// The main window sees every key before its controls do. Each typed character goes once to
+// Form_KeyPress and each released key once to Form_KeyUp, whichever control has the focus, and
+// no character reaches a text box. What the keyboard map does not use keeps its usual meaning:
+// Tab moves the focus, Alt+letter chooses a menu entry, Space presses the focused button.
+class KeyPreview final : public QObject {
+    Q_OBJECT
+
+public:
+    // Watches the window and all its controls; copy runs on Ctrl+C and Ctrl+Insert.
+    KeyPreview(QWidget* window, QWidget* entryDisplay, Calculator& calculator,
+               std::function<void()> copy);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool FirstToReceive(const QObject* watched) const;
+    bool Pressed(const QKeyEvent& key);
+    void Released(const QKeyEvent& key);
+
+    QWidget* window_;
+    QWidget* entryDisplay_;
+    Calculator& calculator_;
+    std::function<void()> copy_;
+};
+
+}  // namespace abaquino::ui
