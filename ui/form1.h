@@ -33,6 +33,7 @@ public:
 
     Calculator& calculator() { return calculator_; }
     LoadedWindows& loadedWindows() { return windows_; }
+    const LoadedWindows& loadedWindows() const { return windows_; }
 
     void Esci_Click(std::int16_t Index);
     void Informazioni_Click();

@@ -98,8 +98,12 @@ std::string Describe(const Action& action)
 
 Snapshot Snapshot::Of(const PlainCalculator& p)
 {
-    return {p.calculator.State(), p.view.EntryText(), p.view.EntryCaret(),
-            p.view.ConversionText(), p.view.Failures().size()};
+    return Of(p.calculator, p.view, p.view.Failures().size());
+}
+
+Snapshot Snapshot::Of(const Calculator& calculator, const CalculatorView& view, std::size_t failures)
+{
+    return {calculator.State(), view.EntryText(), view.EntryCaret(), view.ConversionText(), failures};
 }
 
 std::optional<std::string> BrokenRule(const Snapshot& before, const Snapshot& after,

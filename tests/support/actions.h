@@ -37,6 +37,8 @@ struct Snapshot {
     std::size_t failures = 0;
 
     static Snapshot Of(const PlainCalculator& calculator);
+    // failures: how many failures the view has reported so far.
+    static Snapshot Of(const Calculator& calculator, const CalculatorView& view, std::size_t failures);
 };
 
 // The first rule that the action broke, or nothing.
