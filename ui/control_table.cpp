@@ -55,6 +55,10 @@ void Apply(const ControlSpec& spec, QWidget* widget)
         widget->setPalette(palette);
     }
     if (!spec.toolTip.empty()) widget->setToolTip(Text(spec.toolTip));
+    if (!spec.accessibleName.empty()) widget->setAccessibleName(Text(spec.accessibleName));
+    if (!spec.accessibleDescription.empty()) {
+        widget->setAccessibleDescription(Text(spec.accessibleDescription));
+    }
     if (spec.settings & kClickFocusOnly) widget->setFocusPolicy(Qt::ClickFocus);
     if (auto* box = qobject_cast<QLineEdit*>(widget); box && (spec.settings & kRightAligned)) {
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -62,6 +62,8 @@ struct ControlSpec {
     unsigned settings = kNoSetting;
     std::optional<Rgb> textColour = std::nullopt;
     std::string_view toolTip = {};
+    std::string_view accessibleName = {};         // what a screen reader calls it
+    std::string_view accessibleDescription = {};
 };
 
 QFont MakeFont(const FontSpec& spec);

@@ -6,6 +6,7 @@
 #include "key_preview.h"
 #include "look.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -26,8 +27,10 @@ QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), 
 
 }  // namespace
 
-Form1::Form1(std::function<void()> beep)
-    : beep_(beep ? std::move(beep) : std::function<void()>(&QApplication::beep))
+Form1::Form1(std::function<void()> beep, std::function<void(QAccessibleEvent&)> announce)
+    : beep_(beep ? std::move(beep) : std::function<void()>(&QApplication::beep)),
+      announce_(announce ? std::move(announce)
+                         : [](QAccessibleEvent& event) { QAccessible::updateAccessibility(&event); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Abaquino"));
@@ -132,7 +135,11 @@ void Form1::Informazioni_Click()
 
 std::string Form1::EntryText() const { return txtDisplay->text().toStdString(); }
 
-void Form1::SetEntryText(std::string_view text) { txtDisplay->setText(FromUtf8(text)); }
+void Form1::SetEntryText(std::string_view text)
+{
+    txtDisplay->setText(FromUtf8(text));
+    Announce(txtDisplay);
+}
 
 std::size_t Form1::EntryCaret() const { return static_cast<std::size_t>(txtDisplay->cursorPosition()); }
 
@@ -143,6 +150,7 @@ std::string Form1::ConversionText() const { return TxtDisplay1->text().toStdStri
 void Form1::SetConversionText(std::string_view text)
 {
     TxtDisplay1->setText(FromUtf8(text));
+    Announce(TxtDisplay1);
 }
 
 bool Form1::LireOption() const { return OptBLire->isChecked(); }
@@ -155,6 +163,14 @@ void Form1::ReportFailure(Failure failure)
     beep_();
     const QPoint below = txtDisplay->mapToGlobal(QPoint(txtDisplay->width() / 2, txtDisplay->height()));
     QToolTip::showText(below, FromUtf8(FailureMessage(failure)), txtDisplay, QRect(), kBalloonMilliseconds);
+}
+
+// A screen reader follows the text of the focused control by itself; the value event lets it
+// read every result and conversion, also on the display that does not have the focus.
+void Form1::Announce(QLineEdit* display)
+{
+    QAccessibleValueChangeEvent event(display, display->text());
+    announce_(event);
 }
 
 void Form1::CopyEntry() { QGuiApplication::clipboard()->setText(txtDisplay->text()); }

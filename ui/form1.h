@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 
+class QAccessibleEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,8 +28,10 @@ class Form1 final : public QMainWindow, public CalculatorView {
     Q_OBJECT
 
 public:
-    // beep sounds the system alert; tests pass their own to count it.
-    explicit Form1(std::function<void()> beep = {});
+    // beep sounds the system alert; announce hands an event to assistive technology. Tests pass
+    // their own to count and catch them.
+    explicit Form1(std::function<void()> beep = {},
+                   std::function<void(QAccessibleEvent&)> announce = {});
     ~Form1() override;
 
     Calculator& calculator() { return calculator_; }
@@ -71,10 +74,12 @@ private:
     void FindControls();
     void BindEvents();
     void CopyEntry();
+    void Announce(QLineEdit* display);
 
     Calculator calculator_{*this};
     LoadedWindows windows_;
     std::function<void()> beep_;
+    std::function<void(QAccessibleEvent&)> announce_;
     KeyPreview* keyPreview_ = nullptr;
 };
 

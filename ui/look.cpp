@@ -7,8 +7,9 @@ namespace abaquino::ui {
 QIcon ProgramIcon()
 {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/abaquino-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/abaquino-32.png"), QSize(32, 32));
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/abaquino-%1.png").arg(size), QSize(size, size));
+    }
     return icon;
 }
 

@@ -1,4 +1,4 @@
-#include "look.h"
+#include "application_setup.h"
 
 #include <QApplication>
 
@@ -9,6 +9,6 @@ int main(int argc, char* argv[])
     ::testing::InitGoogleTest(&argc, argv);
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
-    abaquino::ui::InstallFontSubstitutes();
+    abaquino::ui::PrepareApplication(application);
     return RUN_ALL_TESTS();
 }
