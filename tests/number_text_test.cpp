@@ -61,6 +61,9 @@ TEST(FormatGeneral, WritesUpToFifteenDigitsTheItalianWay)
 // scratch folder when the system has none.
 bool UseItalianLocale()
 {
+#ifdef _WIN32
+    return std::setlocale(LC_ALL, "Italian_Italy.1252") || std::setlocale(LC_ALL, "it-IT");
+#else
     if (std::setlocale(LC_ALL, "it_IT.UTF-8")) return true;
     const auto folder = std::filesystem::temp_directory_path() / "abaquino-test-locale";
     std::filesystem::create_directories(folder);
@@ -69,6 +72,7 @@ bool UseItalianLocale()
     [[maybe_unused]] const int status = std::system(build.c_str());  // warnings are not fatal
     setenv("LOCPATH", folder.c_str(), 1);
     return std::setlocale(LC_ALL, "it_IT.UTF-8") != nullptr;
+#endif
 }
 
 TEST(NumberText, IgnoresTheProcessLocale)

@@ -12,7 +12,7 @@ const std::array<ControlSpec, 9> kAboutControls = {{
     {K::Label, "lblrealizzatoDa", kNotInArray, "software realizzato da", 1680, 960, 1530, 195,
      std::nullopt, kSizedToText, kBlack},
     {K::Label, "lblAvviso", kNotInArray,
-     "Software libero con licenza MIT: potete copiarlo, modificarlo e distribuirlo liberamente.",
+     "Software libero con licenza MIT: copiatelo, modificatelo e distribuitelo.",
      240, 2280, 4035, 555, std::nullopt, kWordWrap, kBlack},
     {K::Label, "lblTitolo", kNotInArray, "Abaquino Euro", 1080, 240, 3120, 285,
      FontSpec{"Times New Roman", 12, true, true}, kSizedToText, kBlack},

@@ -2,7 +2,6 @@
 
 #include "about_controls.h"
 #include "loaded_windows.h"
-#include "look.h"
 
 #include <QCloseEvent>
 #include <QPainter>
@@ -17,7 +16,7 @@ frmAbout::frmAbout(QWidget* owner, LoadedWindows& windows)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Informazioni su Abaquino Euro"));
-    setWindowIcon(ProgramIcon());
+    setWindowIcon(owner->windowIcon());
     setModal(true);
     const QRect client = PixelRect(kAboutLeft, kAboutTop, kAboutClientWidth, kAboutClientHeight);
     setGeometry(client);

@@ -1,7 +1,6 @@
 #include "control_table.h"
 
 #include "entry_display.h"
-#include "look.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -33,7 +32,7 @@ QWidget* Create(const ControlSpec& spec, QWidget* parent)
     case ControlKind::Label: return new QLabel(caption, parent);
     case ControlKind::Picture: {
         auto* picture = new QLabel(parent);
-        picture->setPixmap(ProgramIcon().pixmap(32, 32));
+        picture->setPixmap(parent->windowIcon().pixmap(32, 32));
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picture->setFocusPolicy(Qt::StrongFocus);
         return picture;

@@ -34,7 +34,6 @@ Form1::Form1(std::function<void()> beep, std::function<void(QAccessibleEvent&)> 
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Abaquino"));
-    setWindowIcon(ProgramIcon());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));

@@ -7,7 +7,10 @@ namespace abaquino::ui {
 QIcon ProgramIcon()
 {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
+    // Each size is decoded as soon as it is added, and the window manager gets them all at the
+    // first show: sizes beyond 64 would only slow the start (the desktop's menus use the
+    // installed hicolor icons, which go up to 256).
+    for (const int size : {16, 32, 48, 64}) {
         icon.addFile(QStringLiteral(":/abaquino-%1.png").arg(size), QSize(size, size));
     }
     return icon;
