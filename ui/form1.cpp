@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QToolTip>
 
 namespace abaquino::ui {
@@ -58,15 +59,21 @@ Form1::Form1(std::function<void()> beep, std::function<void(QAccessibleEvent&)> 
     client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     client->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
     windows_.Load(this);
 }
 
 Form1::~Form1() { windows_.Forget(this); }
+
+// Centred on the screen, frame included, once the frame's size is known.
+void Form1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (centred_ || event->spontaneous()) return;
+    centred_ = true;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
+}
 
 void Form1::BuildMenu()
 {

@@ -69,6 +69,9 @@ public:
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void BuildMenu();
     void FindControls();
@@ -81,6 +84,7 @@ private:
     std::function<void()> beep_;
     std::function<void(QAccessibleEvent&)> announce_;
     KeyPreview* keyPreview_ = nullptr;
+    bool centred_ = false;
 };
 
 }  // namespace abaquino::ui

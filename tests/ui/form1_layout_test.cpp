@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace abaquino::ui::testing {
 namespace {
@@ -23,6 +24,8 @@ TEST(Form1Start, ShowsEmptyDisplaysAndConvertsIntoEuro)
     EXPECT_EQ(f.calculator().State(), CalculatorState{});
     EXPECT_EQ(QApplication::focusWidget(), f.txtDisplay);
     EXPECT_FALSE(f.windowIcon().isNull());
+    const QPoint offCentre = f.frameGeometry().center() - f.screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 2);
     const Qt::WindowFlags flags = f.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowMaximizeButtonHint);
