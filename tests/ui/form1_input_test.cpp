@@ -76,6 +76,20 @@ TEST(Form1Keys, TypedKeysAreHandledOnceWhereverTheFocusIs)
     }
 }
 
+// Keys that reach the window while another one is active (the desktop did not give the
+// activation back yet) once went straight into the entry display as text.
+TEST(Form1Keys, KeysNeverReachTheEntryAsTextWhenTheWindowIsInactive)
+{
+    ShownForm shown;
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    shown.Type("7a+");
+    EXPECT_EQ(shown.Entry(), "7");
+    EXPECT_EQ(shown.form.calculator().State().PendingOperator, 1);
+}
+
 TEST(Form1Keys, SpacePressesTheFocusedButtonOnce)
 {
     ShownForm shown;
