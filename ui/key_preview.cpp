@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QWidget>
 
 namespace abaquino::ui {
@@ -76,8 +77,9 @@ bool KeyPreview::Pressed(const QKeyEvent& key)
         copy_();
         return true;
     }
-    if (MovesFocus(key)) return false;
     QWidget* focus = window_->focusWidget();
+    // Tab moves the focus; after Alt the menu bar has the keyboard, for its own arrows and Enter.
+    if (MovesFocus(key) || qobject_cast<QMenuBar*>(focus)) return false;
     if (TypesCharacter(key)) {
         std::int16_t code = CharacterCode(key);
         calculator_.Form_KeyPress(code);

@@ -84,6 +84,21 @@ TEST(AboutWindow, ClosesEveryWayAndLeavesTheMainWindowUnchanged)
     EXPECT_EQ(shown.Entry(), "15");
 }
 
+TEST(AboutWindow, OpensFromTheMenuBarByKeyboard)
+{
+    ShownForm shown;
+    shown.Type("4");
+    QWindow* window = shown.form.windowHandle();
+    WithAboutWindow([&] {
+        QTest::keyPress(window, Qt::Key_Alt);
+        QTest::keyRelease(window, Qt::Key_Alt, Qt::AltModifier);
+        shown.Key(Qt::Key_Right);
+        shown.Key(Qt::Key_Return);
+    }, [](frmAbout& about) { about.cmdOK->click(); });
+    EXPECT_EQ(shown.Entry(), "4");  // Enter chose the menu entry instead of equals
+    EXPECT_EQ(shown.form.calculator().State().NewEntry, false);
+}
+
 TEST(AboutWindow, IsModalAndTheMainWindowTakesNoInput)
 {
     ShownForm shown;
