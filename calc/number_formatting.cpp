@@ -65,11 +65,10 @@ std::string FormatForEntry(double value)
         return general;
     }
     // ...cutting integer digits or the exponent would show a different number.
-    for (int digits = 15; digits > 1; --digits) {
-        std::string form = ExponentForm(value, digits);
-        if (form.size() <= kEntryLimit) return form;
-    }
-    return ExponentForm(value, 1);
+    int digits = 15;
+    std::string form = ExponentForm(value, digits);
+    while (form.size() > kEntryLimit && digits > 1) form = ExponentForm(value, --digits);
+    return form;
 }
 
 }  // namespace abaquino

@@ -31,7 +31,8 @@ struct NumberText {
     std::string_view exponentDigits;
 };
 
-// The parts of a text that is a number; nothing when it is not one ("", "-", ",", "1E", ...).
+// A number's text split into sign, digits and exponent; nothing when the text is no number
+// ("", "-", ",", "1E", ...).
 std::optional<NumberText> ScanNumber(std::string_view text);
 
 // The entry text as a double: NotANumber, or TooLarge beyond the double's range.

@@ -17,7 +17,6 @@ public:
 
     explicit operator bool() const { return std::holds_alternative<T>(content_); }
     const T& operator*() const { return std::get<T>(content_); }
-    const T* operator->() const { return &std::get<T>(content_); }
     Failure failure() const { return std::get<Failure>(content_); }
 
 private:

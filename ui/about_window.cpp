@@ -67,7 +67,7 @@ void frmAbout::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    for (const LineSpec& line : kAboutRule) {
+    for (const RuleLine& line : kAboutRule) {
         const int y = Pixels(line.y1);
         painter.fillRect(QRect(QPoint(Pixels(line.x1), y), QPoint(Pixels(line.x2), y + line.pixelWidth - 1)),
                          QColor(line.colour.red, line.colour.green, line.colour.blue));

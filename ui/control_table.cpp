@@ -13,10 +13,10 @@ namespace {
 
 QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
-QWidget* Create(const ControlSpec& spec, QWidget* parent)
+QWidget* Create(const ControlDesign& design, QWidget* parent)
 {
-    const QString caption = Text(spec.caption);
-    switch (spec.kind) {
+    const QString caption = Text(design.caption);
+    switch (design.kind) {
     case ControlKind::TextBox: {
         auto* box = new QLineEdit(caption, parent);
         box->setReadOnly(true);
@@ -41,33 +41,33 @@ QWidget* Create(const ControlSpec& spec, QWidget* parent)
     return nullptr;
 }
 
-void Apply(const ControlSpec& spec, QWidget* widget)
+void Apply(const ControlDesign& design, QWidget* widget)
 {
-    widget->setObjectName(ObjectName(spec));
-    if (spec.index != kNotInArray) widget->setProperty("index", spec.index);
-    widget->setGeometry(PixelRect(spec.left, spec.top, spec.width, spec.height));
-    if (spec.font) widget->setFont(MakeFont(*spec.font));
-    if (spec.textColour) {
+    widget->setObjectName(ObjectName(design));
+    if (design.index != kNotInArray) widget->setProperty("index", design.index);
+    widget->setGeometry(PixelRect(design.left, design.top, design.width, design.height));
+    if (design.font) widget->setFont(MakeFont(*design.font));
+    if (design.textColour) {
         QPalette palette = widget->palette();
         palette.setColor(QPalette::WindowText,
-                         QColor(spec.textColour->red, spec.textColour->green, spec.textColour->blue));
+                         QColor(design.textColour->red, design.textColour->green, design.textColour->blue));
         widget->setPalette(palette);
     }
-    if (!spec.toolTip.empty()) widget->setToolTip(Text(spec.toolTip));
-    if (!spec.accessibleName.empty()) widget->setAccessibleName(Text(spec.accessibleName));
-    if (!spec.accessibleDescription.empty()) {
-        widget->setAccessibleDescription(Text(spec.accessibleDescription));
+    if (!design.toolTip.empty()) widget->setToolTip(Text(design.toolTip));
+    if (!design.accessibleName.empty()) widget->setAccessibleName(Text(design.accessibleName));
+    if (!design.accessibleDescription.empty()) {
+        widget->setAccessibleDescription(Text(design.accessibleDescription));
     }
-    if (spec.settings & kClickFocusOnly) widget->setFocusPolicy(Qt::ClickFocus);
-    if (auto* box = qobject_cast<QLineEdit*>(widget); box && (spec.settings & kRightAligned)) {
+    if (design.settings & kClickFocusOnly) widget->setFocusPolicy(Qt::ClickFocus);
+    if (auto* box = qobject_cast<QLineEdit*>(widget); box && (design.settings & kRightAligned)) {
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        if (spec.settings & kWordWrap) label->setWordWrap(true);
+        if (design.settings & kWordWrap) label->setWordWrap(true);
         label->setAlignment(label->alignment() | Qt::AlignTop);
-        if (spec.settings & kSizedToText) label->resize(label->sizeHint());
+        if (design.settings & kSizedToText) label->resize(label->sizeHint());
     }
-    if (auto* button = qobject_cast<QPushButton*>(widget); button && (spec.settings & kDefaultButton)) {
+    if (auto* button = qobject_cast<QPushButton*>(widget); button && (design.settings & kDefaultButton)) {
         button->setDefault(true);
     }
 }
@@ -79,28 +79,28 @@ QRect PixelRect(int left, int top, int width, int height)
     return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
 }
 
-QFont MakeFont(const FontSpec& spec)
+QFont MakeFont(const FontDesign& design)
 {
-    QFont font(Text(spec.family));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    QFont font(Text(design.family));
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
     return font;
 }
 
-QString ObjectName(const ControlSpec& spec)
+QString ObjectName(const ControlDesign& design)
 {
-    const QString name = Text(spec.name);
-    return spec.index == kNotInArray ? name : QStringLiteral("%1(%2)").arg(name).arg(spec.index);
+    const QString name = Text(design.name);
+    return design.index == kNotInArray ? name : QStringLiteral("%1(%2)").arg(name).arg(design.index);
 }
 
-std::vector<QWidget*> BuildControls(std::span<const ControlSpec> table, QWidget* parent)
+std::vector<QWidget*> BuildControls(std::span<const ControlDesign> table, QWidget* parent)
 {
     std::vector<QWidget*> controls;
     controls.reserve(table.size());
-    for (const ControlSpec& spec : table) {
-        QWidget* widget = Create(spec, parent);
-        Apply(spec, widget);
+    for (const ControlDesign& design : table) {
+        QWidget* widget = Create(design, parent);
+        Apply(design, widget);
         if (!controls.empty()) QWidget::setTabOrder(controls.back(), widget);
         controls.push_back(widget);
     }

@@ -43,7 +43,7 @@ struct Rgb {
     int red, green, blue;
 };
 
-struct FontSpec {
+struct FontDesign {
     std::string_view family;
     double points;
     bool bold = false;
@@ -52,13 +52,13 @@ struct FontSpec {
 
 inline constexpr int kNotInArray = -1;
 
-struct ControlSpec {
+struct ControlDesign {
     ControlKind kind;
     std::string_view name;
     int index;                     // place in a control array, or kNotInArray
     std::string_view caption;      // UTF-8
     int left, top, width, height;  // twips
-    std::optional<FontSpec> font;  // nothing: the window's font
+    std::optional<FontDesign> font;  // nothing: the window's font
     unsigned settings = kNoSetting;
     std::optional<Rgb> textColour = std::nullopt;
     std::string_view toolTip = {};
@@ -66,12 +66,12 @@ struct ControlSpec {
     std::string_view accessibleDescription = {};
 };
 
-QFont MakeFont(const FontSpec& spec);
+QFont MakeFont(const FontDesign& design);
 
 // "cmdNumber(7)" for an element of an array, the plain name otherwise.
-QString ObjectName(const ControlSpec& spec);
+QString ObjectName(const ControlDesign& design);
 
 // Creates the controls on the parent in table order, which is also their tab order.
-std::vector<QWidget*> BuildControls(std::span<const ControlSpec> table, QWidget* parent);
+std::vector<QWidget*> BuildControls(std::span<const ControlDesign> table, QWidget* parent);
 
 }  // namespace abaquino::ui

@@ -43,7 +43,8 @@ Form1::Form1(std::function<void()> beep, std::function<void(QAccessibleEvent&)> 
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, kLightGrey);
     client->setPalette(palette);
-    client->setFixedSize(Pixels(kForm1ClientWidth), Pixels(kForm1ClientHeight));
+    // Sizable, but the controls keep their places: the client area grows from the top left.
+    client->setMinimumSize(Pixels(kForm1ClientWidth), Pixels(kForm1ClientHeight));
     setCentralWidget(client);
     BuildControls(kForm1Controls, client);
 
@@ -51,13 +52,9 @@ Form1::Form1(std::function<void()> beep, std::function<void(QAccessibleEvent&)> 
     FindControls();
     OptBEuro->setChecked(true);
     BindEvents();
-    keyPreview_ = new KeyPreview(this, txtDisplay, calculator_, [this] { CopyEntry(); });
+    new KeyPreview(this, txtDisplay, calculator_, [this] { CopyEntry(); });  // owned by this window
     txtDisplay->setFocus(Qt::OtherFocusReason);
 
-    // Sizable, but the controls keep their places: the client area is fixed at the top left.
-    client->setMinimumSize(client->size());
-    client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    client->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     adjustSize();
     windows_.Load(this);
 }

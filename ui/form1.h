@@ -19,7 +19,6 @@ class QRadioButton;
 namespace abaquino::ui {
 
 class EntryDisplay;
-class KeyPreview;
 
 // The main window: the calculator's displays, keypad and currency choice, and a menu bar with
 // "Esci" and "Informazioni". It is the calculator's view: the logic reads and writes its
@@ -83,7 +82,6 @@ private:
     LoadedWindows windows_;
     std::function<void()> beep_;
     std::function<void(QAccessibleEvent&)> announce_;
-    KeyPreview* keyPreview_ = nullptr;
     bool centred_ = false;
 };
 

@@ -5,17 +5,17 @@ namespace abaquino::ui {
 namespace {
 
 using K = ControlKind;
-constexpr FontSpec kKeyFont{"Times New Roman", 12, true};
-constexpr FontSpec kEntryFont{"Times New Roman", 12, false};
+constexpr FontDesign kKeyFont{"Times New Roman", 12, true};
+constexpr FontDesign kEntryFont{"Times New Roman", 12, false};
 
-ControlSpec Key(std::string_view name, int index, std::string_view caption, int left, int top,
+ControlDesign Key(std::string_view name, int index, std::string_view caption, int left, int top,
                 std::string_view spoken, std::string_view description)
 {
     return {K::PushButton, name, index, caption, left, top, 495, 375, kKeyFont, kNoSetting,
             std::nullopt, {}, spoken, description};
 }
 
-ControlSpec Digit(int digit, int left, int top)
+ControlDesign Digit(int digit, int left, int top)
 {
     static constexpr std::string_view kDigits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
     static constexpr std::string_view kDescriptions[] = {
@@ -30,7 +30,7 @@ ControlSpec Digit(int digit, int left, int top)
 
 // The keypad is a grid of five columns (left 120, 720, 1320, 2160, 2760) and four rows
 // (top 1680, 2160, 2640, 3120); the displays and the currency choice sit above it.
-const std::array<ControlSpec, 27> kForm1Controls = {{
+const std::array<ControlDesign, 27> kForm1Controls = {{
     {K::TextBox, "TxtDisplay1", kNotInArray, "", 120, 1080, 3135, 375, std::nullopt,
      kRightAligned | kClickFocusOnly, std::nullopt, {}, "Importo convertito",
      "L'importo nella valuta scelta"},

@@ -9,8 +9,8 @@ namespace abaquino::ui {
 // The main window as designed: its client area, its font and its controls in tab order.
 inline constexpr int kForm1ClientWidth = 3375;   // twips
 inline constexpr int kForm1ClientHeight = 3600;
-inline constexpr FontSpec kForm1Font{"Times New Roman", 9.75, true};
+inline constexpr FontDesign kForm1Font{"Times New Roman", 9.75, true};
 
-extern const std::array<ControlSpec, 27> kForm1Controls;
+extern const std::array<ControlDesign, 27> kForm1Controls;
 
 }  // namespace abaquino::ui

@@ -6,10 +6,6 @@
 namespace abaquino::ui {
 
 inline const QColor kLightGrey{192, 192, 192};
-inline const QColor kBlue{0, 0, 255};
-inline const QColor kYellow{255, 255, 0};
-inline const QColor kWhite{255, 255, 255};
-inline const QColor kGrey{128, 128, 128};
 
 // The abacus-and-euro icon of both windows, from 16 to 64 pixels: sharp also at twice the scale.
 // Decoding it takes a moment; PrepareApplication makes it the application's icon once.

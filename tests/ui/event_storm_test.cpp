@@ -65,8 +65,8 @@ private:
 
     StormEvent Click(ShownForm& shown)
     {
-        const ControlSpec& spec = kForm1Controls[static_cast<std::size_t>(Uniform(0, kForm1Controls.size() - 1))];
-        const QString name = ObjectName(spec);
+        const ControlDesign& design = kForm1Controls[static_cast<std::size_t>(Uniform(0, kForm1Controls.size() - 1))];
+        const QString name = ObjectName(design);
         QTest::mouseClick(shown.form.findChild<QWidget*>(name), Qt::LeftButton);
         std::optional<Action> action;
         if (name == "cmdEquals") action = Action{Action::Kind::Equals};
@@ -114,11 +114,11 @@ private:
 // displays that hold only what the calculator writes.
 std::optional<std::string> BrokenWindow(const ShownForm& shown)
 {
-    for (const ControlSpec& spec : kForm1Controls) {
-        const QWidget* widget = shown.form.findChild<QWidget*>(ObjectName(spec));
-        if (!widget || !widget->isVisible()) return "control missing: " + ObjectName(spec).toStdString();
-        if (widget->pos() != PixelRect(spec.left, spec.top, spec.width, spec.height).topLeft()) {
-            return "control moved: " + ObjectName(spec).toStdString();
+    for (const ControlDesign& design : kForm1Controls) {
+        const QWidget* widget = shown.form.findChild<QWidget*>(ObjectName(design));
+        if (!widget || !widget->isVisible()) return "control missing: " + ObjectName(design).toStdString();
+        if (widget->pos() != PixelRect(design.left, design.top, design.width, design.height).topLeft()) {
+            return "control moved: " + ObjectName(design).toStdString();
         }
     }
     if (shown.Entry().find_first_not_of("0123456789,-+E") != std::string::npos) return "stray text in the entry";
