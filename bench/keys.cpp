@@ -1,10 +1,10 @@
 // What one key costs: the logic alone on plain values, and a typed key through the real main
 // window (offscreen) until both displays have repainted.
 
-#include "application_setup.h"
-#include "entry_display.h"
-#include "form1.h"
-#include "key_script.h"
+#include "ui/application_setup.h"
+#include "ui/entry_display.h"
+#include "ui/form1.h"
+#include "support/key_script.h"
 
 #include <QApplication>
 #include <QLineEdit>

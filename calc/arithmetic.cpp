@@ -1,4 +1,4 @@
-#include "arithmetic.h"
+#include "calc/arithmetic.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outcome.h"
+#include "calc/outcome.h"
 
 #include <cstdint>
 

@@ -11,8 +11,8 @@
 // No handler throws: a failure is reported to the view, and the operation stops where it failed
 // with the state as it was.
 
-#include "calculator_view.h"
-#include "outcome.h"
+#include "calc/calculator_view.h"
+#include "calc/outcome.h"
 
 #include <cstdint>
 
@@ -44,6 +44,8 @@ public:
     void cmdDecimal_Click();
     void cmdPlusMinus_Click();
     void BackspaceEntry();
+    // Text from the clipboard, keyed in as a new entry when it reads as an amount.
+    void PasteAmount(std::string_view text);
 
     // Live conversion
     void RefreshConversion();

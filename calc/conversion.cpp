@@ -1,8 +1,8 @@
 // The live conversion display: the entry's amount in the other currency.
 
-#include "calculator.h"
-#include "currency.h"
-#include "number_text.h"
+#include "calc/calculator.h"
+#include "calc/currency.h"
+#include "calc/number_text.h"
 
 namespace abaquino {
 

@@ -1,6 +1,6 @@
-#include "currency.h"
+#include "calc/currency.h"
 
-#include "number_text.h"
+#include "calc/number_text.h"
 
 #include <cmath>
 #include <optional>

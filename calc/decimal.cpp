@@ -1,4 +1,4 @@
-#include "decimal.h"
+#include "calc/decimal.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,8 +1,8 @@
 // The arithmetic keys: equals, the operators, percent, clear and clear entry.
 
-#include "arithmetic.h"
-#include "calculator.h"
-#include "number_text.h"
+#include "calc/arithmetic.h"
+#include "calc/calculator.h"
+#include "calc/number_text.h"
 
 namespace abaquino {
 

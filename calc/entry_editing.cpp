@@ -1,7 +1,8 @@
 // The keys that edit the number being typed: digits, comma, sign and backspace.
 
-#include "calculator.h"
-#include "number_text.h"
+#include "calc/calculator.h"
+#include "calc/number_text.h"
+#include "calc/pasted_amount.h"
 
 namespace abaquino {
 
@@ -56,6 +57,27 @@ void Calculator::BackspaceEntry()
         RefreshConversion();
     } else {
         window_.SetEntryText("");
+    }
+}
+
+// Exactly as if the amount's sign, digits and comma were keyed after an operator: the entry is
+// replaced and every digit refreshes the conversion.
+void Calculator::PasteAmount(std::string_view text)
+{
+    const auto entry = ReadPastedAmount(text);
+    if (!entry) {
+        window_.ReportFailure(entry.failure());
+        return;
+    }
+    state_.NewEntry = true;
+    for (const char key : *entry) {
+        if (key == '-') {
+            cmdPlusMinus_Click();
+        } else if (key == ',') {
+            cmdDecimal_Click();
+        } else {
+            cmdNumber_Click(static_cast<std::int16_t>(key - '0'));
+        }
     }
 }
 

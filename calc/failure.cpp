@@ -1,4 +1,4 @@
-#include "failure.h"
+#include "calc/failure.h"
 
 namespace abaquino {
 
@@ -10,6 +10,7 @@ std::string_view FailureMessage(Failure failure)
     case Failure::Undefined: return "Risultato non definito";
     case Failure::TooLarge: return "Risultato troppo grande";
     case Failure::BeyondConversion: return "Importo troppo grande per la conversione";
+    case Failure::TooLong: return "Numero troppo lungo";
     }
     return "Risultato non definito";
 }

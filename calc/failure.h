@@ -11,6 +11,7 @@ enum class Failure {
     Undefined,         // 0 / 0 and other invalid operations
     TooLarge,          // beyond the range of a double
     BeyondConversion,  // a euro amount too large for the decimal used by the conversion
+    TooLong,           // a pasted amount that the entry display cannot hold whole
 };
 
 // The program's own Italian message for a failure (UTF-8).

@@ -1,7 +1,7 @@
 // The keyboard map: every typed character becomes a keypad operation and goes no further.
 
-#include "arithmetic.h"
-#include "calculator.h"
+#include "calc/arithmetic.h"
+#include "calc/calculator.h"
 
 namespace abaquino {
 

@@ -4,8 +4,8 @@
 // writes the Italian way (comma for decimals, full stop for thousands) and never consults the
 // process locale, which Qt sets to the user's.
 
-#include "decimal.h"
-#include "outcome.h"
+#include "calc/decimal.h"
+#include "calc/outcome.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "failure.h"
+#include "calc/failure.h"
 
 #include <utility>
 #include <variant>

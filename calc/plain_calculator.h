@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calculator.h"
-#include "plain_view.h"
+#include "calc/calculator.h"
+#include "calc/plain_view.h"
 
 namespace abaquino {
 

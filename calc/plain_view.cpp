@@ -1,6 +1,6 @@
-#include "plain_view.h"
+#include "calc/plain_view.h"
 
-#include "number_text.h"
+#include "calc/number_text.h"
 
 namespace abaquino {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculator_view.h"
+#include "calc/calculator_view.h"
 
 #include <functional>
 #include <vector>

@@ -1,6 +1,6 @@
 // Every input is a session of user actions; after each action the calculator's rules must hold.
 
-#include "actions.h"
+#include "support/actions.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "currency.h"
-#include "key_script.h"
-#include "number_text.h"
+#include "calc/currency.h"
+#include "support/key_script.h"
+#include "calc/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "actions.h"
+#include "support/actions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
-#include "about_window.h"
+#include "ui/about_window.h"
 
-#include "about_controls.h"
-#include "loaded_windows.h"
+#include "designs/about_design.h"
+#include "ui/control_table.h"
+#include "ui/loaded_windows.h"
 
 #include <QCloseEvent>
 #include <QPainter>
@@ -14,16 +15,16 @@ frmAbout::frmAbout(QWidget* owner, LoadedWindows& windows)
                          Qt::WindowCloseButtonHint),
       windows_(windows)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Informazioni su Abaquino Euro"));
+    setObjectName(FromUtf8(kAbout.name));
+    setWindowTitle(FromUtf8(kAbout.caption));
     setWindowIcon(owner->windowIcon());
     setModal(true);
-    const QRect client = PixelRect(kAboutLeft, kAboutTop, kAboutClientWidth, kAboutClientHeight);
+    const QRect client = PixelRect(kAboutLeft, kAboutTop, kAbout.clientWidth, kAbout.clientHeight);
     setGeometry(client);
     setFixedSize(client.size());
 
-    BuildControls(kAboutControls, this);
-    cmdOK = findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    const BuiltControls controls = BuildControls(kAboutControls, this);
+    cmdOK = controls.At<QPushButton>(PlaceOf(kAboutControls, "cmdOK"));
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     cmdOK->setFocus(Qt::OtherFocusReason);
     windows_.Load(this);
@@ -42,6 +43,7 @@ void frmAbout::Form_Unload(std::int16_t& /*Cancel*/)
     }
 }
 
+// Every way of closing ends here. Form_Unload never cancels, so the unloading always goes on.
 void frmAbout::closeEvent(QCloseEvent* event)
 {
     if (!windows_.BeginUnload(this)) {
@@ -50,11 +52,6 @@ void frmAbout::closeEvent(QCloseEvent* event)
     }
     std::int16_t cancel = 0;
     Form_Unload(cancel);
-    if (cancel != 0) {
-        windows_.CancelUnload(this);
-        event->ignore();
-        return;
-    }
     event->accept();
     windows_.Forget(this);
     emit unloaded();
@@ -63,14 +60,15 @@ void frmAbout::closeEvent(QCloseEvent* event)
 
 void frmAbout::reject() { cmdOK->click(); }
 
+// The rule is drawn under the controls; the labels are opaque, so it never strikes a text.
 void frmAbout::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    for (const RuleLine& line : kAboutRule) {
+    for (const LineDesign& line : kAboutRule) {
         const int y = Pixels(line.y1);
         painter.fillRect(QRect(QPoint(Pixels(line.x1), y), QPoint(Pixels(line.x2), y + line.pixelWidth - 1)),
-                         QColor(line.colour.red, line.colour.green, line.colour.blue));
+                         MakeColour(line.colour));
     }
 }
 

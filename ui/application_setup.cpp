@@ -1,12 +1,39 @@
-#include "application_setup.h"
-
-#include "look.h"
+#include "ui/application_setup.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QIcon>
 #include <QLocale>
 #include <QTranslator>
 
 namespace abaquino::ui {
+
+namespace {
+
+// The abacus-and-euro icon of both windows, from 16 to 64 pixels: sharp also at twice the scale.
+// Each size is decoded as soon as it is added; beyond 64 they would only slow the start (the
+// desktop's menus use the installed hicolor icons, which go up to 256).
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64}) {
+        icon.addFile(QStringLiteral(":/abaquino-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+// Where the designed fonts are missing, the metric-compatible free ones.
+void InstallFontSubstitutes()
+{
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                                QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
+                               {QStringLiteral("Comic Neue"), QStringLiteral("Comic Relief"),
+                                QStringLiteral("DejaVu Sans")});
+}
+
+}  // namespace
 
 void PrepareApplication(QApplication& application)
 {

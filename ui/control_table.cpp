@@ -1,6 +1,6 @@
-#include "control_table.h"
+#include "ui/control_table.h"
 
-#include "entry_display.h"
+#include "ui/entry_display.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,11 +11,9 @@ namespace abaquino::ui {
 
 namespace {
 
-QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-
 QWidget* Create(const ControlDesign& design, QWidget* parent)
 {
-    const QString caption = Text(design.caption);
+    const QString caption = FromUtf8(design.caption);
     switch (design.kind) {
     case ControlKind::TextBox: {
         auto* box = new QLineEdit(caption, parent);
@@ -29,9 +27,16 @@ QWidget* Create(const ControlDesign& design, QWidget* parent)
         button->setAutoDefault(false);
         return button;
     }
-    case ControlKind::Label: return new QLabel(caption, parent);
+    case ControlKind::Label: {
+        // Opaque, as a designer's labels are: nothing drawn beneath shows through the text.
+        auto* label = new QLabel(caption, parent);
+        label->setAutoFillBackground(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
     case ControlKind::Picture: {
         auto* picture = new QLabel(parent);
+        picture->setAutoFillBackground(true);
         picture->setPixmap(parent->windowIcon().pixmap(32, 32));
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picture->setFocusPolicy(Qt::StrongFocus);
@@ -44,19 +49,17 @@ QWidget* Create(const ControlDesign& design, QWidget* parent)
 void Apply(const ControlDesign& design, QWidget* widget)
 {
     widget->setObjectName(ObjectName(design));
-    if (design.index != kNotInArray) widget->setProperty("index", design.index);
     widget->setGeometry(PixelRect(design.left, design.top, design.width, design.height));
     if (design.font) widget->setFont(MakeFont(*design.font));
     if (design.textColour) {
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText,
-                         QColor(design.textColour->red, design.textColour->green, design.textColour->blue));
+        palette.setColor(QPalette::WindowText, MakeColour(*design.textColour));
         widget->setPalette(palette);
     }
-    if (!design.toolTip.empty()) widget->setToolTip(Text(design.toolTip));
-    if (!design.accessibleName.empty()) widget->setAccessibleName(Text(design.accessibleName));
+    if (!design.toolTip.empty()) widget->setToolTip(FromUtf8(design.toolTip));
+    if (!design.accessibleName.empty()) widget->setAccessibleName(FromUtf8(design.accessibleName));
     if (!design.accessibleDescription.empty()) {
-        widget->setAccessibleDescription(Text(design.accessibleDescription));
+        widget->setAccessibleDescription(FromUtf8(design.accessibleDescription));
     }
     if (design.settings & kClickFocusOnly) widget->setFocusPolicy(Qt::ClickFocus);
     if (auto* box = qobject_cast<QLineEdit*>(widget); box && (design.settings & kRightAligned)) {
@@ -64,7 +67,6 @@ void Apply(const ControlDesign& design, QWidget* widget)
     }
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         if (design.settings & kWordWrap) label->setWordWrap(true);
-        label->setAlignment(label->alignment() | Qt::AlignTop);
         if (design.settings & kSizedToText) label->resize(label->sizeHint());
     }
     if (auto* button = qobject_cast<QPushButton*>(widget); button && (design.settings & kDefaultButton)) {
@@ -81,20 +83,27 @@ QRect PixelRect(int left, int top, int width, int height)
 
 QFont MakeFont(const FontDesign& design)
 {
-    QFont font(Text(design.family));
+    QFont font(FromUtf8(design.family));
     font.setPointSizeF(design.points);
     font.setBold(design.bold);
     font.setItalic(design.italic);
     return font;
 }
 
+QColor MakeColour(const Rgb& colour) { return QColor(colour.red, colour.green, colour.blue); }
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString ObjectName(const ControlDesign& design)
 {
-    const QString name = Text(design.name);
+    const QString name = FromUtf8(design.name);
     return design.index == kNotInArray ? name : QStringLiteral("%1(%2)").arg(name).arg(design.index);
 }
 
-std::vector<QWidget*> BuildControls(std::span<const ControlDesign> table, QWidget* parent)
+BuiltControls BuildControls(std::span<const ControlDesign> table, QWidget* parent)
 {
     std::vector<QWidget*> controls;
     controls.reserve(table.size());
@@ -104,7 +113,7 @@ std::vector<QWidget*> BuildControls(std::span<const ControlDesign> table, QWidge
         if (!controls.empty()) QWidget::setTabOrder(controls.back(), widget);
         controls.push_back(widget);
     }
-    return controls;
+    return BuiltControls(std::move(controls));
 }
 
 }  // namespace abaquino::ui

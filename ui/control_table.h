@@ -1,77 +1,52 @@
 #pragma once
 
-// Windows are described as tables of controls, as a form designer stores them, and built from
-// those tables. Positions and sizes are in twips (1/1440 inch).
+// Qt controls built from the window designs.
+
+#include "designs/control_design.h"
 
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <QWidget>
 
-#include <optional>
+#include <cstdlib>
 #include <span>
-#include <string_view>
 #include <vector>
-
-class QWidget;
 
 namespace abaquino::ui {
 
-// 15 twips to a device-independent pixel: 1440 to the logical inch at 96 dpi.
-constexpr int Pixels(int twips) { return (twips * 2 + 15) / 30; }
+using namespace abaquino::designs;
+
 QRect PixelRect(int left, int top, int width, int height);
-
-enum class ControlKind {
-    TextBox,       // a read-only display
-    EntryBox,      // the entry display, edited only by the calculator
-    OptionButton,  // one of a group, no caption of its own
-    PushButton,
-    Label,
-    Picture,       // the program's icon at its top-left corner
-};
-
-// Settings beyond kind, text, place and font.
-enum Setting : unsigned {
-    kNoSetting = 0,
-    kRightAligned = 1u << 0,
-    kClickFocusOnly = 1u << 1,  // focus by mouse, skipped by Tab
-    kSizedToText = 1u << 2,
-    kWordWrap = 1u << 3,
-    kDefaultButton = 1u << 4,   // Enter and Esc press it
-};
-
-struct Rgb {
-    int red, green, blue;
-};
-
-struct FontDesign {
-    std::string_view family;
-    double points;
-    bool bold = false;
-    bool italic = false;
-};
-
-inline constexpr int kNotInArray = -1;
-
-struct ControlDesign {
-    ControlKind kind;
-    std::string_view name;
-    int index;                     // place in a control array, or kNotInArray
-    std::string_view caption;      // UTF-8
-    int left, top, width, height;  // twips
-    std::optional<FontDesign> font;  // nothing: the window's font
-    unsigned settings = kNoSetting;
-    std::optional<Rgb> textColour = std::nullopt;
-    std::string_view toolTip = {};
-    std::string_view accessibleName = {};         // what a screen reader calls it
-    std::string_view accessibleDescription = {};
-};
-
 QFont MakeFont(const FontDesign& design);
+QColor MakeColour(const Rgb& colour);
+QString FromUtf8(std::string_view text);
 
 // "cmdNumber(7)" for an element of an array, the plain name otherwise.
 QString ObjectName(const ControlDesign& design);
 
+// The controls made from a table, by their place in it.
+class BuiltControls {
+public:
+    explicit BuiltControls(std::vector<QWidget*> widgets) : widgets_(std::move(widgets)) {}
+
+    // The control at a place (see PlaceOf), as the widget its kind makes. A wrong type is a
+    // programming error that stops the program, in release builds too.
+    template <typename Widget>
+    Widget* At(std::size_t place) const
+    {
+        auto* widget = place < widgets_.size() ? qobject_cast<Widget*>(widgets_[place]) : nullptr;
+        if (!widget) std::abort();
+        return widget;
+    }
+
+    const std::vector<QWidget*>& All() const { return widgets_; }
+
+private:
+    std::vector<QWidget*> widgets_;
+};
+
 // Creates the controls on the parent in table order, which is also their tab order.
-std::vector<QWidget*> BuildControls(std::span<const ControlDesign> table, QWidget* parent);
+BuiltControls BuildControls(std::span<const ControlDesign> table, QWidget* parent);
 
 }  // namespace abaquino::ui

@@ -1,6 +1,6 @@
-#include "entry_display.h"
+#include "ui/entry_display.h"
 
-#include "number_text.h"
+#include "calc/number_text.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -13,6 +13,14 @@ EntryDisplay::EntryDisplay(QWidget* parent) : QLineEdit(parent)
     setDragEnabled(false);
     setAcceptDrops(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    // textEdited comes only from edits by the user, never from setText.
+    connect(this, &QLineEdit::textEdited, this, [this] { setText(shown_); });
+}
+
+void EntryDisplay::Show(const QString& text)
+{
+    shown_ = text.left(maxLength());
+    setText(shown_);  // a new text also clears QLineEdit's undo history
 }
 
 void EntryDisplay::focusInEvent(QFocusEvent* event)
@@ -33,17 +41,28 @@ void EntryDisplay::mousePressEvent(QMouseEvent* event)
     event->accept();
 }
 
+// The middle button pastes the selection, as everywhere on X11, but as an amount.
+void EntryDisplay::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() == Qt::MiddleButton) emit pasteRequested(QClipboard::Selection);
+}
+
 void EntryDisplay::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
 
 void EntryDisplay::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
-// Offered as a read-only box offers it: Copy and Select All, nothing that edits.
+// Copy takes the whole entry, since the caret never leaves its end; paste enters an amount.
 void EntryDisplay::contextMenuEvent(QContextMenuEvent* event)
 {
-    setReadOnly(true);
-    QMenu* menu = createStandardContextMenu();
-    setReadOnly(false);
+    auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* copy = menu->addAction(QStringLiteral("&Copia"), this, &EntryDisplay::copyRequested);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(!shown_.isEmpty());
+    QAction* paste = menu->addAction(QStringLiteral("&Incolla"), this,
+                                     [this] { emit pasteRequested(QClipboard::Clipboard); });
+    paste->setShortcut(QKeySequence::Paste);
     menu->popup(event->globalPos());
 }
 

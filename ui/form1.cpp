@@ -1,58 +1,100 @@
-#include "form1.h"
+#include "ui/form1.h"
 
-#include "about_window.h"
-#include "entry_display.h"
-#include "form1_controls.h"
-#include "key_preview.h"
-#include "look.h"
+#include "designs/form1_design.h"
+#include "ui/about_window.h"
+#include "ui/control_table.h"
+#include "ui/entry_display.h"
+#include "ui/failure_balloon.h"
+#include "ui/key_preview.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShowEvent>
-#include <QToolTip>
+
+#include <algorithm>
 
 namespace abaquino::ui {
 
 namespace {
 
-// How long a failure's message stays up if no key or click dismisses it first.
-constexpr int kBalloonMilliseconds = 60 * 60 * 1000;
+// A lone Alt would hand the keyboard to the menu bar without a visible sign, and the next keys
+// would be lost to the calculator (Enter would even choose "Esci"). As in most Linux programs,
+// the menu is reached by its access keys, Alt+E and Alt+I, which choose an entry at once.
+class NoAltNavigation final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
 
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
 
 }  // namespace
 
 Form1::Form1(std::function<void()> beep, std::function<void(QAccessibleEvent&)> announce)
     : beep_(beep ? std::move(beep) : std::function<void()>(&QApplication::beep)),
       announce_(announce ? std::move(announce)
-                         : [](QAccessibleEvent& event) { QAccessible::updateAccessibility(&event); })
+                         : [](QAccessibleEvent& event) { QAccessible::updateAccessibility(&event); }),
+      balloon_(new FailureBalloon(this))
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Abaquino"));
+    setObjectName(FromUtf8(kForm1.name));
+    setWindowTitle(FromUtf8(kForm1.caption));
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFont(MakeFont(kForm1Font));
     client->setAutoFillBackground(true);
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, kLightGrey);
+    palette.setColor(QPalette::Window, MakeColour(kForm1Background));
     client->setPalette(palette);
     // Sizable, but the controls keep their places: the client area grows from the top left.
-    client->setMinimumSize(Pixels(kForm1ClientWidth), Pixels(kForm1ClientHeight));
+    client->setMinimumSize(Pixels(kForm1.clientWidth), Pixels(kForm1.clientHeight));
     setCentralWidget(client);
-    BuildControls(kForm1Controls, client);
+
+    constexpr std::span<const ControlDesign> table = kForm1Controls;
+    const BuiltControls controls = BuildControls(table, client);
+    tabOrder_ = controls.All();
+    txtDisplay = controls.At<EntryDisplay>(PlaceOf(table, "txtDisplay"));
+    TxtDisplay1 = controls.At<QLineEdit>(PlaceOf(table, "TxtDisplay1"));
+    OptBLire = controls.At<QRadioButton>(PlaceOf(table, "OptBLire"));
+    OptBEuro = controls.At<QRadioButton>(PlaceOf(table, "OptBEuro"));
+    constexpr std::array digitPlaces = {
+        PlaceOf(table, "cmdNumber", 0), PlaceOf(table, "cmdNumber", 1), PlaceOf(table, "cmdNumber", 2),
+        PlaceOf(table, "cmdNumber", 3), PlaceOf(table, "cmdNumber", 4), PlaceOf(table, "cmdNumber", 5),
+        PlaceOf(table, "cmdNumber", 6), PlaceOf(table, "cmdNumber", 7), PlaceOf(table, "cmdNumber", 8),
+        PlaceOf(table, "cmdNumber", 9)};
+    for (std::size_t digit = 0; digit < digitPlaces.size(); ++digit) {
+        cmdNumber[digit] = controls.At<QPushButton>(digitPlaces[digit]);
+    }
+    CmdOperator[1] = controls.At<QPushButton>(PlaceOf(table, "CmdOperator", 1));
+    CmdOperator[2] = controls.At<QPushButton>(PlaceOf(table, "CmdOperator", 2));
+    CmdOperator[3] = controls.At<QPushButton>(PlaceOf(table, "CmdOperator", 3));
+    CmdOperator[4] = controls.At<QPushButton>(PlaceOf(table, "CmdOperator", 4));
+    cmdEquals = controls.At<QPushButton>(PlaceOf(table, "cmdEquals"));
+    CmdPercent = controls.At<QPushButton>(PlaceOf(table, "CmdPercent"));
+    cmdClear = controls.At<QPushButton>(PlaceOf(table, "cmdClear"));
+    cmdClearEntry = controls.At<QPushButton>(PlaceOf(table, "cmdClearEntry"));
+    cmdDecimal = controls.At<QPushButton>(PlaceOf(table, "cmdDecimal"));
+    cmdPlusMinus = controls.At<QPushButton>(PlaceOf(table, "cmdPlusMinus"));
+    Label1 = controls.At<QLabel>(PlaceOf(table, "Label1"));
+    Label2 = controls.At<QLabel>(PlaceOf(table, "Label2"));
+    Label3 = controls.At<QLabel>(PlaceOf(table, "Label3"));
 
     BuildMenu();
-    FindControls();
     OptBEuro->setChecked(true);
     BindEvents();
-    new KeyPreview(this, txtDisplay, calculator_, [this] { CopyEntry(); });  // owned by this window
+    new KeyPreview(this, txtDisplay, calculator_,  // owned by this window
+                   {[this] { Copy(false); }, [this] { Paste(QClipboard::Clipboard); }});
     txtDisplay->setFocus(Qt::OtherFocusReason);
 
     adjustSize();
@@ -76,35 +118,22 @@ void Form1::BuildMenu()
 {
     QMenuBar* bar = menuBar();
     bar->setFont(QApplication::font());
-    QAction* esci = bar->addAction(QStringLiteral("&Esci"));
-    esci->setObjectName(QStringLiteral("Esci(1)"));
-    connect(esci, &QAction::triggered, this, [this] { Esci_Click(1); });
-    QAction* informazioni = bar->addAction(QStringLiteral("&Informazioni"));
-    informazioni->setObjectName(QStringLiteral("Informazioni"));
-    connect(informazioni, &QAction::triggered, this, &Form1::Informazioni_Click);
-}
-
-void Form1::FindControls()
-{
-    const auto find = [this]<typename T>(T*& member, const QString& name) {
-        member = findChild<T*>(name);
-        Q_ASSERT_X(member, "Form1", qPrintable(name));
-    };
-    find(txtDisplay, QStringLiteral("txtDisplay"));
-    find(TxtDisplay1, QStringLiteral("TxtDisplay1"));
-    find(OptBLire, QStringLiteral("OptBLire"));
-    find(OptBEuro, QStringLiteral("OptBEuro"));
-    for (int i = 0; i < 10; ++i) find(cmdNumber[i], QStringLiteral("cmdNumber(%1)").arg(i));
-    for (int i = 1; i <= 4; ++i) find(CmdOperator[i], QStringLiteral("CmdOperator(%1)").arg(i));
-    find(cmdEquals, QStringLiteral("cmdEquals"));
-    find(CmdPercent, QStringLiteral("CmdPercent"));
-    find(cmdClear, QStringLiteral("cmdClear"));
-    find(cmdClearEntry, QStringLiteral("cmdClearEntry"));
-    find(cmdDecimal, QStringLiteral("cmdDecimal"));
-    find(cmdPlusMinus, QStringLiteral("cmdPlusMinus"));
-    find(Label1, QStringLiteral("Label1"));
-    find(Label2, QStringLiteral("Label2"));
-    find(Label3, QStringLiteral("Label3"));
+    auto* style = new NoAltNavigation(QApplication::style()->name());
+    style->setParent(bar);
+    bar->setStyle(style);
+    for (const MenuEntryDesign& entry : kForm1Menu) {
+        QAction* action = bar->addAction(FromUtf8(entry.caption));
+        action->setObjectName(entry.index == kNotInArray
+                                  ? FromUtf8(entry.name)
+                                  : QStringLiteral("%1(%2)").arg(FromUtf8(entry.name)).arg(entry.index));
+        if (entry.name == "Esci") {
+            connect(action, &QAction::triggered, this, [this] { Esci_Click(1); });
+        } else {
+            // Queued, so that the menu bar has let go of the entry before the About window's
+            // modal loop starts; else it stays highlighted while the window is open.
+            connect(action, &QAction::triggered, this, &Form1::Informazioni_Click, Qt::QueuedConnection);
+        }
+    }
 }
 
 void Form1::BindEvents()
@@ -126,6 +155,10 @@ void Form1::BindEvents()
     connect(OptBLire, &QRadioButton::clicked, this, [c] { c->OptBLire_Click(); });
     connect(txtDisplay, &QLineEdit::textChanged, this, [c] { c->txtDisplay_Change(); });
     connect(txtDisplay, &EntryDisplay::gotFocus, this, [c] { c->txtDisplay_GotFocus(); });
+    connect(txtDisplay, &EntryDisplay::copyRequested, this, [this] { Copy(true); });
+    connect(txtDisplay, &EntryDisplay::pasteRequested, this, &Form1::Paste);
+    OptBLire->installEventFilter(this);
+    OptBEuro->installEventFilter(this);
 }
 
 void Form1::Esci_Click(std::int16_t /*Index*/) { close(); }
@@ -136,11 +169,56 @@ void Form1::Informazioni_Click()
     about.exec();
 }
 
-std::string Form1::EntryText() const { return txtDisplay->text().toStdString(); }
+QRadioButton* Form1::ChosenOption() const { return OptBLire->isChecked() ? OptBLire : OptBEuro; }
+
+// Tab walks the designed order, in which the two options are one stop at the place of the
+// first; the stop is the chosen option, so Tab from the entry reaches the currency in use.
+bool Form1::focusNextPrevChild(bool next)
+{
+    std::vector<QWidget*> stops;
+    for (QWidget* control : tabOrder_) {
+        // Qt takes Tab focus from the unchosen option by itself; the group is one stop anyway.
+        if (control == OptBLire || control == OptBEuro) {
+            control = ChosenOption();
+        } else if (!(control->focusPolicy() & Qt::TabFocus)) {
+            continue;
+        }
+        if (std::find(stops.begin(), stops.end(), control) == stops.end()) stops.push_back(control);
+    }
+    QWidget* focus = focusWidget();
+    if (focus == OptBLire || focus == OptBEuro) focus = ChosenOption();
+    const auto found = std::find(stops.begin(), stops.end(), focus);
+    std::size_t place = found == stops.end() ? (next ? stops.size() - 1 : 0)
+                                             : static_cast<std::size_t>(found - stops.begin());
+    place = (place + (next ? 1 : stops.size() - 1)) % stops.size();
+    stops[place]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+// The arrow keys move between the two options and choose one, as a click does.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || (watched != OptBLire && watched != OptBEuro)) return false;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        QRadioButton* other = watched == OptBLire ? OptBEuro : OptBLire;
+        other->setFocus(Qt::OtherFocusReason);
+        other->click();
+        return true;
+    }
+    default: return false;
+    }
+}
+
+std::string Form1::EntryText() const { return txtDisplay->Shown().toStdString(); }
 
 void Form1::SetEntryText(std::string_view text)
 {
-    txtDisplay->setText(FromUtf8(text));
+    balloon_->Hide();
+    txtDisplay->Show(FromUtf8(text));
     Announce(txtDisplay);
 }
 
@@ -152,6 +230,7 @@ std::string Form1::ConversionText() const { return TxtDisplay1->text().toStdStri
 
 void Form1::SetConversionText(std::string_view text)
 {
+    balloon_->Hide();
     TxtDisplay1->setText(FromUtf8(text));
     Announce(TxtDisplay1);
 }
@@ -160,12 +239,10 @@ bool Form1::LireOption() const { return OptBLire->isChecked(); }
 
 void Form1::Beep() { beep_(); }
 
-// The message stays at the entry display until the next key or click.
 void Form1::ReportFailure(Failure failure)
 {
     beep_();
-    const QPoint below = txtDisplay->mapToGlobal(QPoint(txtDisplay->width() / 2, txtDisplay->height()));
-    QToolTip::showText(below, FromUtf8(FailureMessage(failure)), txtDisplay, QRect(), kBalloonMilliseconds);
+    balloon_->Show(txtDisplay, FromUtf8(FailureMessage(failure)));
 }
 
 // A screen reader follows the text of the focused control by itself; the value event lets it
@@ -176,6 +253,20 @@ void Form1::Announce(QLineEdit* display)
     announce_(event);
 }
 
-void Form1::CopyEntry() { QGuiApplication::clipboard()->setText(txtDisplay->text()); }
+// The display that has the focus: the converted amount (or its selected part) when the user is
+// on it, the entry otherwise. Nothing to copy leaves the clipboard as it was.
+void Form1::Copy(bool entry)
+{
+    QString text = txtDisplay->Shown();
+    if (!entry && focusWidget() == TxtDisplay1) {
+        text = TxtDisplay1->hasSelectedText() ? TxtDisplay1->selectedText() : TxtDisplay1->text();
+    }
+    if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
+}
+
+void Form1::Paste(QClipboard::Mode mode)
+{
+    calculator_.PasteAmount(QGuiApplication::clipboard()->text(mode).toStdString());
+}
 
 }  // namespace abaquino::ui

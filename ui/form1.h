@@ -1,14 +1,16 @@
 #pragma once
 
-#include "calculator.h"
-#include "calculator_view.h"
-#include "loaded_windows.h"
+#include "calc/calculator.h"
+#include "calc/calculator_view.h"
+#include "ui/loaded_windows.h"
 
+#include <QClipboard>
 #include <QMainWindow>
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class QAccessibleEvent;
 class QLabel;
@@ -19,6 +21,7 @@ class QRadioButton;
 namespace abaquino::ui {
 
 class EntryDisplay;
+class FailureBalloon;
 
 // The main window: the calculator's displays, keypad and currency choice, and a menu bar with
 // "Esci" and "Informazioni". It is the calculator's view: the logic reads and writes its
@@ -36,6 +39,7 @@ public:
     Calculator& calculator() { return calculator_; }
     LoadedWindows& loadedWindows() { return windows_; }
     const LoadedWindows& loadedWindows() const { return windows_; }
+    const FailureBalloon& failureBalloon() const { return *balloon_; }
 
     void Esci_Click(std::int16_t Index);
     void Informazioni_Click();
@@ -70,18 +74,23 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenu();
-    void FindControls();
     void BindEvents();
-    void CopyEntry();
+    void Copy(bool entry);  // the entry, or else the display that has the focus
+    void Paste(QClipboard::Mode mode);
     void Announce(QLineEdit* display);
+    QRadioButton* ChosenOption() const;
 
     Calculator calculator_{*this};
     LoadedWindows windows_;
     std::function<void()> beep_;
     std::function<void(QAccessibleEvent&)> announce_;
+    std::vector<QWidget*> tabOrder_;
+    FailureBalloon* balloon_ = nullptr;
     bool centred_ = false;
 };
 

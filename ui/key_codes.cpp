@@ -1,4 +1,4 @@
-#include "key_codes.h"
+#include "ui/key_codes.h"
 
 #include <QKeyEvent>
 

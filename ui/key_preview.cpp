@@ -1,7 +1,7 @@
-#include "key_preview.h"
+#include "ui/key_preview.h"
 
-#include "calculator.h"
-#include "key_codes.h"
+#include "calc/calculator.h"
+#include "ui/key_codes.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -16,6 +16,20 @@ bool IsCopy(const QKeyEvent& key)
 {
     return key.matches(QKeySequence::Copy) ||
            (key.key() == Qt::Key_Insert && key.modifiers() == Qt::ControlModifier);
+}
+
+bool IsPaste(const QKeyEvent& key)
+{
+    return key.matches(QKeySequence::Paste) ||
+           (key.key() == Qt::Key_Insert && key.modifiers() == Qt::ShiftModifier);
+}
+
+// The keypad's decimal key types "," on some layouts (German, Italian) and "." on others; it is
+// the decimal comma on all of them, while "," on the main keys stays unused.
+bool IsKeypadDecimal(const QKeyEvent& key)
+{
+    return (key.modifiers() & Qt::KeypadModifier) &&
+           (key.key() == Qt::Key_Comma || key.key() == Qt::Key_Period);
 }
 
 bool MovesFocus(const QKeyEvent& key)
@@ -42,12 +56,12 @@ bool Navigates(const QKeyEvent& key)
 }  // namespace
 
 KeyPreview::KeyPreview(QWidget* window, QWidget* entryDisplay, Calculator& calculator,
-                       std::function<void()> copy)
+                       ClipboardCommands clipboard)
     : QObject(window),
       window_(window),
       entryDisplay_(entryDisplay),
       calculator_(calculator),
-      copy_(std::move(copy))
+      clipboard_(std::move(clipboard))
 {
     window->installEventFilter(this);
     for (QWidget* child : window->findChildren<QWidget*>()) child->installEventFilter(this);
@@ -74,14 +88,18 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
 bool KeyPreview::Pressed(const QKeyEvent& key)
 {
     if (IsCopy(key)) {
-        copy_();
+        clipboard_.copy();
+        return true;
+    }
+    if (IsPaste(key)) {
+        clipboard_.paste();
         return true;
     }
     QWidget* focus = window_->focusWidget();
     // Tab moves the focus; after Alt the menu bar has the keyboard, for its own arrows and Enter.
     if (MovesFocus(key) || qobject_cast<QMenuBar*>(focus)) return false;
     if (TypesCharacter(key)) {
-        std::int16_t code = CharacterCode(key);
+        std::int16_t code = IsKeypadDecimal(key) ? std::int16_t{'.'} : CharacterCode(key);
         calculator_.Form_KeyPress(code);
         return !(key.key() == Qt::Key_Space && qobject_cast<QAbstractButton*>(focus));
     }

@@ -21,9 +21,15 @@ class KeyPreview final : public QObject {
     Q_OBJECT
 
 public:
-    // Watches the window and all its controls; copy runs on Ctrl+C and Ctrl+Insert.
+    // The clipboard keys: Ctrl+C and Ctrl+Insert copy, Ctrl+V and Shift+Insert paste.
+    struct ClipboardCommands {
+        std::function<void()> copy;
+        std::function<void()> paste;
+    };
+
+    // Watches the window and all its controls.
     KeyPreview(QWidget* window, QWidget* entryDisplay, Calculator& calculator,
-               std::function<void()> copy);
+               ClipboardCommands clipboard);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,7 +42,7 @@ private:
     QWidget* window_;
     QWidget* entryDisplay_;
     Calculator& calculator_;
-    std::function<void()> copy_;
+    ClipboardCommands clipboard_;
 };
 
 }  // namespace abaquino::ui

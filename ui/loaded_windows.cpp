@@ -1,4 +1,4 @@
-#include "loaded_windows.h"
+#include "ui/loaded_windows.h"
 
 #include <algorithm>
 
@@ -34,11 +34,6 @@ bool LoadedWindows::BeginUnload(const QWidget* window)
     if (!entry || entry->unloading) return false;
     entry->unloading = true;
     return true;
-}
-
-void LoadedWindows::CancelUnload(const QWidget* window)
-{
-    if (Entry* entry = Find(window)) entry->unloading = false;
 }
 
 LoadedWindows::Entry* LoadedWindows::Find(const QWidget* window)

@@ -23,7 +23,6 @@ public:
     void Unload(QWidget* window);
     // Marks the start of an unloading however it began; false if it had begun already.
     bool BeginUnload(const QWidget* window);
-    void CancelUnload(const QWidget* window);
 
 private:
     struct Entry {

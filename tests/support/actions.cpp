@@ -1,6 +1,6 @@
-#include "actions.h"
+#include "support/actions.h"
 
-#include "number_text.h"
+#include "calc/number_text.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "key_script.h"
+#include "support/key_script.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plain_calculator.h"
+#include "calc/plain_calculator.h"
 
 #include <string_view>
 

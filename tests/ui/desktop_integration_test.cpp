@@ -1,5 +1,5 @@
-#include "application_setup.h"
-#include "entry_display.h"
+#include "ui/application_setup.h"
+#include "ui/entry_display.h"
 #include "window_test_support.h"
 
 #include <QAccessible>

@@ -3,8 +3,9 @@
 // have all its controls in place and the calculator's rules must hold.
 // ABAQUINO_STORM_SEED=n replays a run; a failure prints its seed and event.
 
-#include "actions.h"
-#include "form1_controls.h"
+#include "support/actions.h"
+#include "designs/form1_design.h"
+#include "ui/control_table.h"
 #include "window_test_support.h"
 
 #include <QClipboard>
@@ -46,7 +47,8 @@ public:
         if (roll < 680) return Click(shown);
         if (roll < 800) return Press(shown, Uniform(0, 2) ? Qt::Key_Backspace : Qt::Key_Delete, "erase", 8);
         if (roll < 860) return Press(shown, Uniform(0, 1) ? Qt::Key_Tab : Qt::Key_Backtab, "tab");
-        if (roll < 900) return Copy(shown);
+        if (roll < 880) return Copy(shown);
+        if (roll < 900) return Uniform(0, 3) ? Paste(shown) : Press(shown, Qt::Key_Alt, "Alt");
         if (roll < 950) return Press(shown, Qt::Key_Return, "Enter", std::nullopt, 13);
         if (roll < 990) return Press(shown, Qt::Key_Escape, "Esc");
         return About(shown);
@@ -86,11 +88,29 @@ private:
         return {name, action};
     }
 
+    // Ctrl+C copies the focused display, and never empties the clipboard.
     StormEvent Copy(ShownForm& shown)
     {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        QString expected = QString::fromStdString(shown.Entry());
+        if (QApplication::focusWidget() == shown.form.TxtDisplay1) {
+            expected = shown.form.TxtDisplay1->hasSelectedText() ? shown.form.TxtDisplay1->selectedText()
+                                                                 : shown.form.TxtDisplay1->text();
+        }
+        if (expected.isEmpty()) expected = clipboard->text();
         shown.Key(Qt::Key_C, Qt::ControlModifier);
-        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), shown.Entry());
+        EXPECT_EQ(clipboard->text(), expected);
         return {"Ctrl+C", std::nullopt};
+    }
+
+    StormEvent Paste(ShownForm& shown)
+    {
+        static const char* const kTexts[] = {"1.234,56", "-12", "abc", "", "12 34", "L. 290.441",
+                                             "1234567890123456", "0,5"};
+        const char* text = kTexts[Uniform(0, std::size(kTexts) - 1)];
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
+        shown.Key(Qt::Key_V, Qt::ControlModifier);
+        return {std::string("paste \"") + text + '"', std::nullopt};
     }
 
     StormEvent About(ShownForm& shown)

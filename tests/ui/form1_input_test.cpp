@@ -1,14 +1,17 @@
-#include "entry_display.h"
+#include "ui/entry_display.h"
+#include "ui/failure_balloon.h"
 #include "window_test_support.h"
 
 #include <QClipboard>
+#include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
-#include <QToolTip>
 
 namespace abaquino::ui::testing {
 namespace {
@@ -123,34 +126,189 @@ TEST(Form1Keys, BackspaceAndDeleteActOnRelease)
     EXPECT_EQ(shown.Entry(), "12");
 }
 
-TEST(Form1Keys, AFailureBeepsAndShowsItsMessageUntilTheNextKey)
+bool BalloonClosed(const ShownForm& shown)
+{
+    return !shown.form.failureBalloon().IsShown();
+}
+
+TEST(Form1Failure, BeepsShowsItsMessageAndClosesItOnTheNextKeyClickOrAfterAWhile)
 {
     ShownForm shown;
-    shown.Type("1/0");
-    shown.Type("=");
+    shown.Type("1/0=");
     EXPECT_EQ(shown.beeps, 1);
-    EXPECT_TRUE(QToolTip::isVisible());
-    EXPECT_EQ(QToolTip::text(), "Impossibile dividere per zero");
+    EXPECT_EQ(shown.form.failureBalloon().Text(), "Impossibile dividere per zero");
     EXPECT_EQ(shown.Entry(), "0");
     EXPECT_EQ(shown.Conversion(), "0,00");
     EXPECT_EQ(shown.form.calculator().State().PendingOperator, 4);
     shown.Type("5");
-    QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), 2000);
+    EXPECT_TRUE(BalloonClosed(shown)) << "a key";
 
+    const auto fail = [&] {
+        shown.form.calculator().cmdClear_Click();
+        shown.Type("1/0=");
+        EXPECT_TRUE(shown.form.failureBalloon().IsShown());
+    };
+    fail();
+    Click(shown.form.Label1);
+    EXPECT_TRUE(BalloonClosed(shown)) << "a click";
+    fail();
+    shown.form.calculator().RefreshConversion();  // either display changing
+    EXPECT_TRUE(BalloonClosed(shown)) << "a display changed";
+
+    fail();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !shown.form.failureBalloon().IsShown(); },
+                                FailureBalloon::kShownMilliseconds + 2000)) << "on its own";
+
+    const int beeps = shown.beeps;
     shown.Type(".,.");  // the second comma only beeps
-    EXPECT_EQ(shown.beeps, 2);
-    EXPECT_FALSE(QToolTip::isVisible());
+    EXPECT_EQ(shown.beeps, beeps + 1);
+    EXPECT_FALSE(shown.form.failureBalloon().IsShown());
 }
 
-TEST(Form1Keys, PasteAndDropChangeNothingAndCopyTakesTheEntry)
+void MiddleButtonRelease(QWidget* widget)
+{
+    const QPointF at = widget->rect().center();
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::MiddleButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+// Every way a QLineEdit can change its own text, tried on the entry display: none of them may
+// change what the calculator sees or shows.
+TEST(Form1Keys, NoEditBypassesTheCalculator)
+{
+    ShownForm shown;
+    EntryDisplay* entry = shown.form.txtDisplay;
+    QGuiApplication::clipboard()->setText("abc");
+    shown.Type("42");
+    const std::function<void()> edits[] = {
+        [&] { entry->insert("abc"); },
+        [&] { entry->paste(); },
+        [&] { entry->undo(); },
+        [&] { entry->redo(); },
+        [&] { entry->backspace(); },
+        [&] { entry->selectAll(); entry->del(); },
+        [&] { shown.Key(Qt::Key_Z, Qt::ControlModifier); },
+        [&] { shown.Key(Qt::Key_Y, Qt::ControlModifier); },
+        [&] { shown.Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); },
+        [&] {
+            QInputMethodEvent commit;
+            commit.setCommitString("9");
+            QApplication::sendEvent(entry, &commit);
+        },
+        [&] { MiddleButtonRelease(entry); },  // pastes the selection, which is no amount here
+    };
+    for (std::size_t i = 0; i < std::size(edits); ++i) {
+        edits[i]();
+        EXPECT_EQ(entry->text(), "42") << "edit " << i;
+        EXPECT_EQ(shown.Entry(), "42") << "edit " << i;
+        EXPECT_EQ(entry->cursorPosition(), 2) << "edit " << i;
+    }
+    QSignalSpy pastes(entry, &EntryDisplay::pasteRequested);
+    MiddleButtonRelease(entry);
+    ASSERT_EQ(pastes.size(), 1);
+    EXPECT_EQ(pastes[0][0].value<QClipboard::Mode>(), QClipboard::Selection);
+
+    shown.Key(Qt::Key_Backspace, Qt::ControlModifier);  // a backspace, through the calculator
+    EXPECT_EQ(shown.Entry(), "4");
+}
+
+// A lone Alt leaves the keyboard with the calculator: nothing typed is lost, Enter is equals.
+TEST(Form1Keys, AStrayAltLosesNothing)
+{
+    ShownForm shown;
+    QWindow* window = shown.form.windowHandle();
+    shown.Type("250+3");
+    QTest::keyPress(window, Qt::Key_Alt);
+    QTest::keyRelease(window, Qt::Key_Alt, Qt::AltModifier);
+    shown.Type("7\r");
+    EXPECT_EQ(shown.Entry(), "287");
+    EXPECT_TRUE(shown.form.isVisible());
+    QTest::keyPress(window, Qt::Key_Alt);
+    QTest::keyRelease(window, Qt::Key_Alt, Qt::AltModifier);
+    shown.Type("123+4");
+    EXPECT_EQ(shown.Entry(), "4");
+    EXPECT_EQ(shown.form.calculator().State().Accumulator, 123);
+    EXPECT_EQ(QApplication::focusWidget(), shown.form.txtDisplay);
+}
+
+TEST(Form1Clipboard, PastesAnAmountAsIfKeyedAndRefusesAnythingElse)
+{
+    ShownForm shown;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    shown.Type("5+");
+    clipboard->setText(QString::fromUtf8("\u20AC 1.936,27\n"));
+    shown.Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(shown.Entry(), "1936,27");
+    EXPECT_EQ(shown.Conversion(), "1,00");
+    shown.Type("=");
+    EXPECT_EQ(shown.Entry(), "1941,27");
+
+    clipboard->setText("290.441 lire");
+    shown.Key(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(shown.Entry(), "290441");
+
+    for (const QString& bad : {QString("abc"), QString("12 34"), QString(), QString(10'000, '1')}) {
+        const int beeps = shown.beeps;
+        clipboard->setText(bad);
+        shown.Key(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(shown.Entry(), "290441") << bad.left(10).toStdString();
+        EXPECT_EQ(shown.beeps, beeps + 1) << bad.left(10).toStdString();
+        EXPECT_EQ(shown.form.failureBalloon().Text(), "Numero non valido");
+    }
+}
+
+// The context menu's entries act, and Ctrl+C copies the display that has the focus.
+TEST(Form1Clipboard, CopiesTheFocusedDisplayAndTheMenuActs)
+{
+    ShownForm shown;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    shown.Type("1000");
+    shown.Key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), "1000");
+    Click(shown.form.TxtDisplay1);
+    shown.Key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), "0,52");
+    shown.Key(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), "0,52");
+
+    const auto chooseFromMenu = [&](const QString& entry) {
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(5, 5), QPoint(5, 5));
+        QApplication::sendEvent(shown.form.txtDisplay, &menuEvent);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu);
+        for (QAction* action : menu->actions()) {
+            if (action->text() == entry) action->trigger();
+        }
+        menu->close();
+    };
+    clipboard->setText("x");
+    chooseFromMenu("&Copia");
+    EXPECT_EQ(clipboard->text(), "1000");
+    clipboard->setText("12,5");
+    chooseFromMenu("&Incolla");
+    EXPECT_EQ(shown.Entry(), "12,5");
+}
+
+// Whatever the layout makes the keypad's decimal key type, it is the decimal comma.
+TEST(Form1Keys, TheKeypadDecimalKeyIsTheCommaOnEveryLayout)
+{
+    for (const Qt::Key decimal : {Qt::Key_Comma, Qt::Key_Period}) {
+        ShownForm shown;
+        shown.Type("7");
+        QTest::keyClick(shown.form.windowHandle(), decimal, Qt::KeypadModifier);
+        shown.Type("4");
+        EXPECT_EQ(shown.Entry(), "7,4") << decimal;
+    }
+    ShownForm shown;
+    shown.Type("7,4");  // "," on the main keys stays unused
+    EXPECT_EQ(shown.Entry(), "74");
+}
+
+TEST(Form1Keys, DropsChangeNothing)
 {
     ShownForm shown;
     shown.Type("42");
-    QGuiApplication::clipboard()->setText("999");
-    shown.Key(Qt::Key_V, Qt::ControlModifier);
-    shown.Key(Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(shown.Entry(), "42");
-
     QMimeData data;
     data.setText("777");
     const QPoint centre = shown.form.txtDisplay->rect().center();
@@ -159,13 +317,6 @@ TEST(Form1Keys, PasteAndDropChangeNothingAndCopyTakesTheEntry)
     QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(shown.form.txtDisplay, &drop);
     EXPECT_EQ(shown.Entry(), "42");
-
-    shown.Key(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "42");
-    shown.Type("1");
-    shown.Key(Qt::Key_Insert, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "421");
-    EXPECT_EQ(shown.Entry(), "421");
 }
 
 TEST(Form1Keys, ClickingTheEntryKeepsTheCaretAtTheEnd)

@@ -1,4 +1,4 @@
-#include "entry_display.h"
+#include "ui/entry_display.h"
 #include "window_test_support.h"
 
 #include <QLabel>
@@ -110,15 +110,30 @@ TEST(Form1Layout, TabOrderFollowsTheDesign)
     EXPECT_EQ(chain, expected);
     EXPECT_EQ(shown.form.TxtDisplay1->focusPolicy(), Qt::ClickFocus);
 
-    // Tab walks that order; the two options are one group with one stop, as on every desktop.
-    const QStringList walk = {"OptBLire", "cmdNumber(1)", "cmdNumber(2)"};
+    // Tab walks that order. The two options are one stop, at the place of the first, and Tab
+    // lands on the chosen one; the arrow keys choose the other, as a click does.
+    shown.Type("1000");
+    const QStringList walk = {"OptBEuro", "cmdNumber(1)", "cmdNumber(2)"};
     for (const QString& next : walk) {
         shown.Key(Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
     }
     shown.Key(Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), "cmdNumber(1)");
-    EXPECT_EQ(shown.Entry(), "");  // Tab typed nothing
+    shown.Key(Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), shown.form.OptBEuro);
+    EXPECT_EQ(shown.Entry(), "1000");  // Tab typed nothing
+    for (const Qt::Key arrow : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Down}) {
+        QRadioButton* chosen = shown.form.OptBLire->isChecked() ? shown.form.OptBEuro : shown.form.OptBLire;
+        shown.Key(arrow);
+        EXPECT_TRUE(chosen->isChecked()) << arrow;
+        EXPECT_EQ(QApplication::focusWidget(), chosen) << arrow;
+    }
+    EXPECT_EQ(shown.Conversion(), "1.936.270");  // OptBLire_Click's whole lire
+    shown.Key(Qt::Key_Backtab);
+    shown.Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), shown.form.OptBLire);
+    for (int i = 0; i < 22; ++i) shown.Key(Qt::Key_Tab);  // round the 22 stops, skipping OptBEuro
+    EXPECT_EQ(QApplication::focusWidget(), shown.form.OptBLire);
 }
 
 TEST(Form1Layout, ResizingLeavesEveryControlInPlace)

@@ -1,4 +1,4 @@
-#include "application_setup.h"
+#include "ui/application_setup.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "about_window.h"
-#include "form1.h"
+#include "ui/about_window.h"
+#include "ui/form1.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,0 +1,88 @@
+#pragma once
+
+// Windows are described as tables of controls, as a form designer stores them; each front end
+// builds its real controls from these tables. Standard library only, like the calculator.
+// Positions and sizes are in twips (1/1440 inch) from the top left of the client area.
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string_view>
+
+namespace abaquino::designs {
+
+// 1440 twips to the logical inch: 15 twips to a pixel at 96 dpi, fewer at higher resolutions.
+constexpr int Pixels(int twips, int dpi = 96) { return (twips * dpi * 2 + 1440) / 2880; }
+
+enum class ControlKind {
+    TextBox,       // a read-only display
+    EntryBox,      // the entry display, edited only by the calculator
+    OptionButton,  // one of a group, no caption of its own
+    PushButton,
+    Label,         // opaque, on the window's colour
+    Picture,       // the program's icon at its top-left corner
+};
+
+// Settings beyond kind, text, place and font.
+enum Setting : unsigned {
+    kNoSetting = 0,
+    kRightAligned = 1u << 0,
+    kClickFocusOnly = 1u << 1,  // focus by mouse, skipped by Tab
+    kSizedToText = 1u << 2,
+    kWordWrap = 1u << 3,
+    kDefaultButton = 1u << 4,   // both the default and the cancel button of its window
+};
+
+struct Rgb {
+    int red, green, blue;
+};
+
+struct FontDesign {
+    std::string_view family;
+    double points;
+    bool bold = false;
+    bool italic = false;
+};
+
+inline constexpr int kNotInArray = -1;
+
+struct ControlDesign {
+    ControlKind kind;
+    std::string_view name;
+    int index;                     // place in a control array, or kNotInArray
+    std::string_view caption;      // UTF-8
+    int left, top, width, height;  // twips
+    std::optional<FontDesign> font;  // nothing: the window's font
+    unsigned settings = kNoSetting;
+    std::optional<Rgb> textColour = std::nullopt;
+    std::string_view toolTip = {};
+    std::string_view accessibleName = {};         // what a screen reader calls it
+    std::string_view accessibleDescription = {};
+};
+
+struct WindowDesign {
+    std::string_view name;
+    std::string_view caption;
+    int clientWidth, clientHeight;  // twips
+};
+
+// A line of a window's drawing, one pixel high and `pixelWidth` thick downwards.
+struct LineDesign {
+    int x1, y1, x2, y2;  // twips
+    Rgb colour;
+    int pixelWidth;
+};
+
+// Where a control stands in its table. Used in constant expressions, a name that is not in the
+// table does not compile.
+consteval std::size_t PlaceOf(std::span<const ControlDesign> table, std::string_view name,
+                              int index = kNotInArray)
+{
+    for (std::size_t place = 0; place < table.size(); ++place) {
+        if (table[place].name == name && table[place].index == index) return place;
+    }
+    throw std::logic_error("no such control");
+}
+
+}  // namespace abaquino::designs

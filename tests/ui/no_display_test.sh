@@ -1,0 +1,13 @@
+#!/bin/sh
+# Without a display the program says so in one line, naming the display it tried, and exits 1.
+program="$1"
+check() {
+  output="$("$@" 2>&1)"
+  status=$?
+  if [ "$status" -ne 1 ] || [ "$(printf '%s\n' "$output" | wc -l)" -ne 1 ]; then
+    echo "exit status $status, output:"; echo "$output"; exit 1
+  fi
+  echo "$output"
+}
+check env -u QT_QPA_PLATFORM DISPLAY=:4242 "$program" | grep -q '":4242"' || exit 1
+check env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$program" | grep -q 'DISPLAY' || exit 1

@@ -1,0 +1,62 @@
+#include "ui/failure_balloon.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QToolTip>
+
+namespace abaquino::ui {
+
+FailureBalloon::FailureBalloon(QWidget* window) : QObject(window), window_(window)
+{
+    timeout_.setSingleShot(true);
+    timeout_.setInterval(kShownMilliseconds);
+    connect(&timeout_, &QTimer::timeout, this, &FailureBalloon::Hide);
+}
+
+FailureBalloon::~FailureBalloon() { Hide(); }
+
+void FailureBalloon::Show(QWidget* under, const QString& message)
+{
+    if (!tip_) {
+        tip_ = new QLabel(window_, Qt::ToolTip);
+        tip_->setObjectName(QStringLiteral("failureBalloon"));
+        tip_->setPalette(QToolTip::palette());
+        tip_->setFont(QToolTip::font());
+        tip_->setFrameStyle(QFrame::Box | QFrame::Plain);
+        tip_->setMargin(3);
+    }
+    tip_->setText(message);
+    tip_->adjustSize();
+    tip_->move(under->mapToGlobal(QPoint((under->width() - tip_->width()) / 2, under->height())));
+    tip_->show();
+    if (!shown_) qApp->installEventFilter(this);  // watches keys and clicks only while shown
+    shown_ = true;
+    timeout_.start();
+}
+
+void FailureBalloon::Hide()
+{
+    if (!shown_) return;
+    shown_ = false;
+    timeout_.stop();
+    qApp->removeEventFilter(this);
+    if (tip_) tip_->hide();
+}
+
+bool FailureBalloon::IsShown() const { return shown_ && tip_ && tip_->isVisible(); }
+
+QString FailureBalloon::Text() const { return shown_ && tip_ ? tip_->text() : QString(); }
+
+// Seen before any control or key filter, so a key that a control swallows still closes it.
+bool FailureBalloon::eventFilter(QObject* /*watched*/, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonPress: Hide(); break;
+    default: break;
+    }
+    return false;
+}
+
+}  // namespace abaquino::ui

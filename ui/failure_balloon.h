@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+class QLabel;
+class QWidget;
+
+namespace abaquino::ui {
+
+// The message of a failed operation, in a balloon under a control. It closes on the next key or
+// click anywhere in the program, when the caller hides it (a display changed), or on its own
+// after a few seconds. Our own tip window rather than QToolTip, which lingers after hiding.
+class FailureBalloon final : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kShownMilliseconds = 4000;
+
+    explicit FailureBalloon(QWidget* window);
+    ~FailureBalloon() override;
+
+    void Show(QWidget* under, const QString& message);
+    void Hide();
+    bool IsShown() const;
+    QString Text() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* window_;
+    QPointer<QLabel> tip_;  // made at the first failure, not at start
+    QTimer timeout_;
+    bool shown_ = false;
+};
+
+}  // namespace abaquino::ui
