@@ -7,7 +7,6 @@
 #include "ui/failure_balloon.h"
 #include "ui/key_preview.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,8 +16,11 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 namespace abaquino::ui {
 
@@ -41,10 +43,8 @@ public:
 
 }  // namespace
 
-Form1::Form1(std::function<void()> beep, std::function<void(QAccessibleEvent&)> announce)
+Form1::Form1(std::function<void()> beep)
     : beep_(beep ? std::move(beep) : std::function<void()>(&QApplication::beep)),
-      announce_(announce ? std::move(announce)
-                         : [](QAccessibleEvent& event) { QAccessible::updateAccessibility(&event); }),
       balloon_(new FailureBalloon(this))
 {
     setObjectName(FromUtf8(kForm1.name));
@@ -151,14 +151,31 @@ void Form1::BindEvents()
     connect(cmdClearEntry, &QPushButton::clicked, this, [c] { c->cmdClearEntry_Click(); });
     connect(cmdDecimal, &QPushButton::clicked, this, [c] { c->cmdDecimal_Click(); });
     connect(cmdPlusMinus, &QPushButton::clicked, this, [c] { c->cmdPlusMinus_Click(); });
-    connect(OptBEuro, &QRadioButton::clicked, this, [c] { c->OptBEuro_Click(); });
-    connect(OptBLire, &QRadioButton::clicked, this, [c] { c->OptBLire_Click(); });
+    BindOption(OptBEuro, [c] { c->OptBEuro_Click(); });
+    BindOption(OptBLire, [c] { c->OptBLire_Click(); });
     connect(txtDisplay, &QLineEdit::textChanged, this, [c] { c->txtDisplay_Change(); });
     connect(txtDisplay, &EntryDisplay::gotFocus, this, [c] { c->txtDisplay_GotFocus(); });
     connect(txtDisplay, &EntryDisplay::copyRequested, this, [this] { Copy(true); });
     connect(txtDisplay, &EntryDisplay::pasteRequested, this, &Form1::Paste);
     OptBLire->installEventFilter(this);
     OptBEuro->installEventFilter(this);
+}
+
+// An option is clicked by the mouse, Space or an arrow key, and also chosen by a screen reader's
+// "Toggle", which does not click. Choosing runs the handler; a click runs it too when it chose
+// nothing new, so that every way runs it exactly once.
+void Form1::BindOption(QRadioButton* option, const std::function<void()>& handler)
+{
+    auto justChosen = std::make_shared<bool>(false);
+    connect(option, &QRadioButton::toggled, this, [this, handler, justChosen](bool on) {
+        if (!on) return;
+        *justChosen = true;
+        QTimer::singleShot(0, this, [justChosen] { *justChosen = false; });
+        handler();
+    });
+    connect(option, &QRadioButton::clicked, this, [handler, justChosen] {
+        if (!std::exchange(*justChosen, false)) handler();
+    });
 }
 
 void Form1::Esci_Click(std::int16_t /*Index*/) { close(); }
@@ -219,7 +236,6 @@ void Form1::SetEntryText(std::string_view text)
 {
     balloon_->Hide();
     txtDisplay->Show(FromUtf8(text));
-    Announce(txtDisplay);
 }
 
 std::size_t Form1::EntryCaret() const { return static_cast<std::size_t>(txtDisplay->cursorPosition()); }
@@ -232,7 +248,6 @@ void Form1::SetConversionText(std::string_view text)
 {
     balloon_->Hide();
     TxtDisplay1->setText(FromUtf8(text));
-    Announce(TxtDisplay1);
 }
 
 bool Form1::LireOption() const { return OptBLire->isChecked(); }
@@ -243,14 +258,6 @@ void Form1::ReportFailure(Failure failure)
 {
     beep_();
     balloon_->Show(txtDisplay, FromUtf8(FailureMessage(failure)));
-}
-
-// A screen reader follows the text of the focused control by itself; the value event lets it
-// read every result and conversion, also on the display that does not have the focus.
-void Form1::Announce(QLineEdit* display)
-{
-    QAccessibleValueChangeEvent event(display, display->text());
-    announce_(event);
 }
 
 // The display that has the focus: the converted amount (or its selected part) when the user is

@@ -12,7 +12,6 @@
 #include <functional>
 #include <vector>
 
-class QAccessibleEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -30,10 +29,9 @@ class Form1 final : public QMainWindow, public CalculatorView {
     Q_OBJECT
 
 public:
-    // beep sounds the system alert; announce hands an event to assistive technology. Tests pass
-    // their own to count and catch them.
-    explicit Form1(std::function<void()> beep = {},
-                   std::function<void(QAccessibleEvent&)> announce = {});
+    // beep sounds the system alert; tests pass their own to count the beeps. A screen reader
+    // hears every change of either display from the text boxes themselves.
+    explicit Form1(std::function<void()> beep = {});
     ~Form1() override;
 
     Calculator& calculator() { return calculator_; }
@@ -80,15 +78,14 @@ protected:
 private:
     void BuildMenu();
     void BindEvents();
+    void BindOption(QRadioButton* option, const std::function<void()>& handler);
     void Copy(bool entry);  // the entry, or else the display that has the focus
     void Paste(QClipboard::Mode mode);
-    void Announce(QLineEdit* display);
     QRadioButton* ChosenOption() const;
 
     Calculator calculator_{*this};
     LoadedWindows windows_;
     std::function<void()> beep_;
-    std::function<void(QAccessibleEvent&)> announce_;
     std::vector<QWidget*> tabOrder_;
     FailureBalloon* balloon_ = nullptr;
     bool centred_ = false;

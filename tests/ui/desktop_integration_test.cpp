@@ -37,26 +37,6 @@ TEST(Accessibility, EveryControlHasAnItalianName)
     }
 }
 
-TEST(Accessibility, BothDisplaysAnnounceTheirChanges)
-{
-    std::vector<std::pair<QObject*, QString>> announced;
-    Form1 form({}, [&](QAccessibleEvent& event) {
-        if (event.type() == QAccessible::ValueChanged) {
-            announced.emplace_back(event.object(),
-                                   static_cast<QAccessibleValueChangeEvent&>(event).value().toString());
-        }
-    });
-    form.calculator().cmdNumber_Click(1);
-    form.calculator().cmdNumber_Click(5);
-    form.calculator().cmdNumber_Click(0);
-    form.calculator().cmdClearEntry_Click();
-    const std::vector<std::pair<QObject*, QString>> expected = {
-        {form.txtDisplay, "1"},   {form.TxtDisplay1, "0,00"}, {form.txtDisplay, "15"},
-        {form.TxtDisplay1, "0,01"}, {form.txtDisplay, "150"}, {form.TxtDisplay1, "0,08"},
-        {form.txtDisplay, ""},    {form.TxtDisplay1, ""}};
-    EXPECT_EQ(announced, expected);
-}
-
 TEST(Language, QtsOwnTextsAreItalian)
 {
     ShownForm shown;

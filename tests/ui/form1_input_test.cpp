@@ -61,6 +61,11 @@ TEST(Form1Clicks, OptionsAreExclusiveAndConvertAtOnce)
     Click(shown.form.OptBEuro);
     EXPECT_FALSE(shown.form.OptBLire->isChecked());
     EXPECT_EQ(shown.Conversion(), "0,52");
+    shown.form.OptBLire->toggle();  // as a screen reader chooses it, without a click
+    EXPECT_EQ(shown.Conversion(), "1.936.270");
+    shown.Type("0");
+    Click(shown.form.OptBLire);  // a click on the chosen option runs its handler once
+    EXPECT_EQ(shown.Conversion(), "19.362.700");
 }
 
 // The same keys typed with the focus on each kind of control are handled exactly once.

@@ -1,0 +1,103 @@
+#!/usr/bin/python3
+"""Reads the running calculator as a screen reader does, through AT-SPI: every control's role and
+Italian name, both displays' texts, the chosen option, and the events that announce a typed key
+and a failure."""
+import subprocess
+import sys
+import time
+
+import gi
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib
+
+CONTROLS = [  # role, name, in tab order
+    ("text", "Importo convertito"), ("text", "Importo"), ("radio button", "Converti in lire"),
+    *[("push button", d) for d in "123456789"], ("push button", "0"),
+    ("push button", "cambia segno"), ("push button", "virgola"), ("push button", "diviso"),
+    ("push button", "per"), ("push button", "meno"), ("push button", "più"),
+    ("push button", "uguale"), ("push button", "cancella tutto"), ("push button", "cancella voce"),
+    ("radio button", "Converti in euro"), ("label", "Converti in:"), ("label", "Lire"),
+    ("label", "Euro"), ("push button", "percentuale"),
+]
+MENU = [("menu item", "Esci"), ("menu item", "Informazioni")]
+failures = []
+
+
+def check(condition, what):
+    print(("ok   " if condition else "FAIL ") + what)
+    if not condition:
+        failures.append(what)
+
+
+def application():
+    desktop = Atspi.get_desktop(0)
+    for _ in range(100):
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            if app is not None and app.get_name() == "Abaquino":
+                return app
+        time.sleep(0.1)
+    sys.exit("no application called Abaquino on the accessibility bus")
+
+
+def children(node):
+    return [node.get_child_at_index(i) for i in range(node.get_child_count())]
+
+
+def text(node):
+    return Atspi.Text.get_text(node, 0, Atspi.Text.get_character_count(node))
+
+
+def chosen(node):
+    return node.get_state_set().contains(Atspi.StateType.CHECKED)
+
+
+def run_for(seconds, action):
+    """Runs the action, then collects AT-SPI events for a while."""
+    events = []
+    loop = GLib.MainLoop()
+
+    def record(event):
+        events.append((event.type, event.source.get_name(), str(event.any_data)))
+
+    listener = Atspi.EventListener.new(record)
+    listener.register("object:text-changed:insert")
+    listener.register("object:property-change:accessible-name")
+    GLib.timeout_add(200, lambda: (action(), False)[1])
+    GLib.timeout_add(int(seconds * 1000), loop.quit)
+    loop.run()
+    listener.deregister("object:text-changed:insert")
+    listener.deregister("object:property-change:accessible-name")
+    return events
+
+
+frame = children(application())[0]
+check(frame.get_role_name() == "frame" and frame.get_name() == "Abaquino", "the window is the frame 'Abaquino'")
+client, menu_bar = children(frame)
+controls = {name: node for node in children(client) for name in [node.get_name()]}
+check([(n.get_role_name(), n.get_name()) for n in children(client)] == CONTROLS,
+      "every control has its role and Italian name, in tab order")
+check([(n.get_role_name(), n.get_name()) for n in children(menu_bar)] == MENU, "the menu's entries")
+check(chosen(controls["Converti in euro"]) and not chosen(controls["Converti in lire"]),
+      "'Converti in euro' is the chosen option at start")
+
+typing = lambda: subprocess.run(["xdotool", "type", "--delay", "30", "1000"], check=True)
+events = run_for(1.5, typing)
+check(text(controls["Importo"]) == "1000", "the entry reads 1000")
+check(text(controls["Importo convertito"]) == "0,52", "the conversion reads 0,52")
+check(("object:text-changed:insert", "Importo", "1000") in events, "typing is announced on the entry")
+check(("object:text-changed:insert", "Importo convertito", "0,52") in events,
+      "the new conversion is announced")
+
+Atspi.Action.do_action(controls["Converti in lire"], 0)  # "Toggle"
+time.sleep(0.5)
+check(chosen(controls["Converti in lire"]) and not chosen(controls["Converti in euro"]),
+      "clicking 'Converti in lire' chooses it")
+check(text(controls["Importo convertito"]) == "1.936.270", "the conversion reads 1.936.270")
+
+failing = lambda: subprocess.run(["xdotool", "type", "--delay", "30", "/0="], check=True)
+events = run_for(1.5, failing)
+check(any(e[0] == "object:property-change:accessible-name" and e[1] == "Impossibile dividere per zero"
+          for e in events), "a failure is announced with its message")
+
+sys.exit(1 if failures else 0)
