@@ -21,7 +21,8 @@ void WhileStarting(QtMsgType type, const QMessageLogContext& context, const QStr
         std::fprintf(stderr, "abaquino: impossibile aprire lo schermo %s\n",
                      display.isEmpty() ? "(la variabile DISPLAY non è impostata)"
                                        : ("\"" + display + "\"").constData());
-        std::exit(1);
+        std::fflush(stderr);
+        std::_Exit(1);  // at once: the half-started platform is not ours to tear down
     }
     if (!platform && qtHandler) qtHandler(type, context, message);
 }

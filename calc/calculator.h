@@ -61,9 +61,11 @@ public:
     void txtDisplay_GotFocus();
 
 private:
+    using CompletionRule = Outcome<double> (*)(double accumulator, std::int16_t pendingOperator,
+                                               double operand);
     Outcome<double> Operand() const;
-    // Completes the pending operation; false when it failed and nothing changed.
-    bool Equals();
+    // Completes the pending operation by the rule; false when it failed and nothing changed.
+    bool CompleteWith(CompletionRule rule);
     void ShowResult(double result);
     void ShowConversion(bool intoLire, std::string_view pattern);
 

@@ -1,4 +1,4 @@
-#include "calc/currency.h"
+#include "calc/currency_conversion.h"
 #include "support/key_script.h"
 #include "calc/number_text.h"
 

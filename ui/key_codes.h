@@ -11,7 +11,8 @@ namespace abaquino::ui {
 bool TypesCharacter(const QKeyEvent& event);
 std::int16_t CharacterCode(const QKeyEvent& event);
 
-// The classic virtual-key code of a key (Backspace 8, Delete 46, "A" 65), 0 when it has none.
+// The classic virtual-key code of a released key for the keyboard map: Backspace 8, Delete 46,
+// and 0 for every key the map does not act on.
 std::int16_t KeyCode(const QKeyEvent& event);
 
 // The shift state as a bit set: 1 Shift, 2 Ctrl, 4 Alt.

@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <QWidget>
 
 namespace abaquino::ui {
@@ -96,8 +95,7 @@ bool KeyPreview::Pressed(const QKeyEvent& key)
         return true;
     }
     QWidget* focus = window_->focusWidget();
-    // Tab moves the focus; after Alt the menu bar has the keyboard, for its own arrows and Enter.
-    if (MovesFocus(key) || qobject_cast<QMenuBar*>(focus)) return false;
+    if (MovesFocus(key)) return false;
     if (TypesCharacter(key)) {
         std::int16_t code = IsKeypadDecimal(key) ? std::int16_t{'.'} : CharacterCode(key);
         calculator_.Form_KeyPress(code);
@@ -106,7 +104,8 @@ bool KeyPreview::Pressed(const QKeyEvent& key)
     return !(Navigates(key) && focus != entryDisplay_);
 }
 
-// Holding a key repeats its press, not its release, so Backspace held removes one character.
+// On X11 a held key repeats both its press and its release; the repeats are marked as such and
+// skipped here, so Backspace held removes one character, on its real release.
 void KeyPreview::Released(const QKeyEvent& key)
 {
     if (key.isAutoRepeat()) return;

@@ -1,3 +1,5 @@
+#include "designs/form1_design.h"
+#include "ui/control_table.h"
 #include "ui/entry_display.h"
 #include "window_test_support.h"
 
@@ -31,59 +33,46 @@ TEST(Form1Start, ShowsEmptyDisplaysAndConvertsIntoEuro)
     EXPECT_TRUE(flags & Qt::WindowMaximizeButtonHint);
 }
 
-TEST(Form1Layout, PlacesControlsWhereTheDesignSays)
+QString Caption(const QWidget* widget)
 {
-    ShownForm shown;
-    const struct { const char* name; QRect pixels; } places[] = {
-        {"txtDisplay", {8, 16, 209, 26}},       {"TxtDisplay1", {8, 72, 209, 25}},
-        {"OptBLire", {200, 48, 17, 17}},        {"OptBEuro", {136, 48, 17, 17}},
-        {"cmdNumber(1)", {8, 112, 33, 25}},     {"cmdNumber(0)", {48, 208, 33, 25}},
-        {"CmdOperator(4)", {144, 112, 33, 25}}, {"cmdEquals", {184, 208, 33, 25}},
-        {"CmdPercent", {184, 176, 33, 25}},     {"cmdPlusMinus", {8, 208, 33, 25}},
-    };
-    for (const auto& place : places) {
-        const auto* widget = shown.form.findChild<QWidget*>(place.name);
-        ASSERT_TRUE(widget) << place.name;
-        EXPECT_EQ(widget->geometry(), place.pixels) << place.name;
-    }
-    // Labels size themselves to their text, from their designed corner.
-    EXPECT_EQ(shown.form.Label1->pos(), QPoint(8, 48));
-    EXPECT_EQ(shown.form.Label3->pos(), QPoint(104, 48));
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
+    if (const auto* box = qobject_cast<const QLineEdit*>(widget)) return box->text();
+    return {};
 }
 
-TEST(Form1Layout, CaptionsFontsAndColours)
+// Each widget comes from its row of the design: place, caption, font, colour and names.
+TEST(Form1Layout, EveryControlIsBuiltFromItsDesign)
 {
     ShownForm shown;
+    const QFont windowFont = MakeFont(kForm1Font);
+    for (const ControlDesign& design : kForm1Controls) {
+        const std::string name = ObjectName(design).toStdString();
+        const QWidget* widget = shown.form.findChild<QWidget*>(ObjectName(design));
+        ASSERT_TRUE(widget) << name;
+        const QRect designed = PixelRect(design.left, design.top, design.width, design.height);
+        // Labels size themselves to their text, from their designed corner.
+        if (design.settings & kSizedToText) {
+            EXPECT_EQ(widget->pos(), designed.topLeft()) << name;
+        } else {
+            EXPECT_EQ(widget->geometry(), designed) << name;
+        }
+        EXPECT_EQ(Caption(widget), FromUtf8(design.caption)) << name;
+        const QFont font = design.font ? MakeFont(*design.font) : windowFont;
+        EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), font.pointSizeF()) << name;
+        EXPECT_EQ(widget->font().bold(), font.bold()) << name;
+        if (design.textColour) {
+            EXPECT_EQ(widget->palette().color(QPalette::WindowText), MakeColour(*design.textColour)) << name;
+        }
+        EXPECT_EQ(widget->toolTip(), FromUtf8(design.toolTip)) << name;
+        EXPECT_EQ(widget->accessibleName(), FromUtf8(design.accessibleName)) << name;
+    }
+    // Twips become pixels at 15 to one.
+    EXPECT_EQ(shown.form.txtDisplay->geometry(), QRect(8, 16, 209, 26));
+    EXPECT_EQ(shown.form.CmdPercent->geometry(), QRect(184, 176, 33, 25));
+
     Form1& f = shown.form;
-    const char* captions[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(f.cmdNumber[i]->text(), captions[i]);
-    EXPECT_EQ(f.CmdOperator[1]->text(), "+");
-    EXPECT_EQ(f.CmdOperator[2]->text(), "-");
-    EXPECT_EQ(f.CmdOperator[3]->text(), "x");
-    EXPECT_EQ(f.CmdOperator[4]->text(), "/");
-    EXPECT_EQ(f.cmdEquals->text(), "=");
-    EXPECT_EQ(f.CmdPercent->text(), "%");
-    EXPECT_EQ(f.cmdClear->text(), "C");
-    EXPECT_EQ(f.cmdClearEntry->text(), "CE");
-    EXPECT_EQ(f.cmdDecimal->text(), ",");
-    EXPECT_EQ(f.cmdPlusMinus->text(), "+/-");
-    EXPECT_EQ(f.Label1->text(), "Converti in:");
-    EXPECT_EQ(f.Label2->text(), "Lire");
-    EXPECT_EQ(f.Label3->text(), "Euro");
-    EXPECT_TRUE(f.OptBEuro->text().isEmpty());
-    EXPECT_EQ(f.txtDisplay->toolTip(), "Inserisci le cifre");
-
-    EXPECT_DOUBLE_EQ(f.txtDisplay->font().pointSizeF(), 12);
-    EXPECT_FALSE(f.txtDisplay->font().bold());
-    EXPECT_DOUBLE_EQ(f.cmdNumber[5]->font().pointSizeF(), 12);
-    EXPECT_TRUE(f.cmdNumber[5]->font().bold());
-    EXPECT_DOUBLE_EQ(f.CmdPercent->font().pointSizeF(), 9.75);
-    EXPECT_TRUE(f.CmdPercent->font().bold());
-    EXPECT_DOUBLE_EQ(f.Label2->font().pointSizeF(), 9.75);
-    EXPECT_DOUBLE_EQ(f.TxtDisplay1->font().pointSizeF(), 9.75);
-
     EXPECT_EQ(f.centralWidget()->palette().color(QPalette::Window), QColor(192, 192, 192));
-    EXPECT_EQ(f.Label1->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(f.txtDisplay->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     EXPECT_EQ(f.TxtDisplay1->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     EXPECT_EQ(f.txtDisplay->maxLength(), 15);

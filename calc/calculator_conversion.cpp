@@ -1,7 +1,7 @@
 // The live conversion display: the entry's amount in the other currency.
 
 #include "calc/calculator.h"
-#include "calc/currency.h"
+#include "calc/currency_conversion.h"
 #include "calc/number_text.h"
 
 namespace abaquino {

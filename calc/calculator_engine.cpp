@@ -14,11 +14,12 @@ Outcome<double> Calculator::Operand() const
     return ReadNumber(entry);
 }
 
-bool Calculator::Equals()
+// Operand, the pending operation completed by the rule, and the result shown; on a failure
+// only the report, with everything as it was.
+bool Calculator::CompleteWith(CompletionRule rule)
 {
     const auto operand = Operand();
-    const auto result =
-        operand ? Complete(state_.Accumulator, state_.PendingOperator, *operand) : operand;
+    const auto result = operand ? rule(state_.Accumulator, state_.PendingOperator, *operand) : operand;
     if (!result) {
         window_.ReportFailure(result.failure());
         return false;
@@ -36,28 +37,17 @@ void Calculator::ShowResult(double result)
     RefreshConversion();
 }
 
-void Calculator::cmdEquals_Click() { Equals(); }
+void Calculator::cmdEquals_Click() { CompleteWith(Complete); }
 
 // Left to right, no precedence: an operator first completes what is pending, so 5 + + shows 10.
 void Calculator::CmdOperator_Click(std::int16_t Index)
 {
-    if (!Equals()) return;
+    if (!CompleteWith(Complete)) return;
     state_.NewEntry = true;
     state_.PendingOperator = Index;
 }
 
-void Calculator::CmdPercent_Click()
-{
-    const auto operand = Operand();
-    const auto result = operand ? CompleteAsPercentage(state_.Accumulator,
-                                                        state_.PendingOperator, *operand)
-                                : operand;
-    if (!result) {
-        window_.ReportFailure(result.failure());
-        return;
-    }
-    ShowResult(*result);
-}
+void Calculator::CmdPercent_Click() { CompleteWith(CompleteAsPercentage); }
 
 // Only the displays: a pending operation survives, so 2 + 5 CE 3 = shows 5.
 void Calculator::cmdClearEntry_Click()
