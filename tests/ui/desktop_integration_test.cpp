@@ -3,10 +3,14 @@
 #include "window_test_support.h"
 
 #include <QAccessible>
+#include <QImage>
+#include <QResource>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -35,6 +39,35 @@ TEST(Accessibility, EveryControlHasAnItalianName)
         EXPECT_EQ(SpokenName(widget), QString::fromUtf8(n.name)) << n.control;
         EXPECT_FALSE(widget->accessibleDescription().isEmpty()) << n.control;
     }
+}
+
+// The largest difference of one colour or alpha channel between two images of one size.
+int LargestDifference(const QImage& a, const QImage& b)
+{
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            for (const int shift : {0, 8, 16, 24}) {
+                largest = std::max(largest, std::abs(int((p >> shift) & 0xff) - int((q >> shift) & 0xff)));
+            }
+        }
+    }
+    return largest;
+}
+
+// The raw pixels the program starts with are those of the installed 16-bit PNGs, give or take
+// the rounding to 8 bits.
+TEST(Icon, RawPixelsMatchThePngs)
+{
+    for (const int size : {16, 32, 48, 64}) {
+        const QImage png(QStringLiteral(ABAQUINO_ICON_FOLDER "/abaquino-%1.png").arg(size));
+        const QResource raw(QStringLiteral(":/abaquino-%1.bgra").arg(size));
+        ASSERT_EQ(raw.size(), qint64{size} * size * 4) << size;
+        ASSERT_EQ(png.size(), QSize(size, size));
+        EXPECT_LE(LargestDifference(QImage(raw.data(), size, size, QImage::Format_ARGB32), png), 1) << size;
+    }
+    EXPECT_EQ(QApplication::windowIcon().availableSizes().size(), 4);
 }
 
 TEST(Language, QtsOwnTextsAreItalian)
