@@ -30,8 +30,9 @@ def check(condition, what):
 
 
 def application():
+    """The calculator on the bus; a sanitizer build on a cold machine takes a while to get there."""
     desktop = Atspi.get_desktop(0)
-    for _ in range(100):
+    for _ in range(400):
         for i in range(desktop.get_child_count()):
             app = desktop.get_child_at_index(i)
             if app is not None and app.get_name() == "Abaquino":

@@ -17,14 +17,36 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [[ -s "$scratch/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$scratch/display")" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# A display of our own, answering before anything connects to it.
+display=""
+for _ in $(seq 20); do
+  candidate=":$((100 + RANDOM % 800))"
+  [[ -e "/tmp/.X${candidate#:}-lock" ]] && continue
+  Xvfb "$candidate" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  pids+=($!)
+  for _ in $(seq 100); do
+    if xdpyinfo -display "$candidate" >/dev/null 2>&1; then display="$candidate"; break 2; fi
+    kill -0 "${pids[-1]}" 2>/dev/null || break
+    sleep 0.1
+  done
+done
+[[ -n "$display" ]] || { echo "no X display could be started"; exit 1; }
+export DISPLAY="$display" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 unset QT_QPA_PLATFORM
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
-"$program" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xdotool search --name '^Abaquino$' >/dev/null 2>&1 && break; sleep 0.1; done
-timeout 45 /usr/bin/python3 "$here/read_main_window.py"
+"$program" >"$scratch/program.log" 2>&1 &
+app=$!
+pids+=($app)
+for _ in $(seq 400); do
+  xdotool search --name '^Abaquino$' >/dev/null 2>&1 && break
+  if ! kill -0 "$app" 2>/dev/null; then
+    status=0
+    wait "$app" || status=$?
+    echo "the program ended at start with status $status:"
+    cat "$scratch/program.log"
+    exit 1
+  fi
+  sleep 0.1
+done
+timeout 90 /usr/bin/python3 "$here/read_main_window.py" || { echo "the program said:"; cat "$scratch/program.log"; exit 1; }
