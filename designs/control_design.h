@@ -4,6 +4,7 @@
 // builds its real controls from these tables. Standard library only, like the calculator.
 // Positions and sizes are in twips (1/1440 inch) from the top left of the client area.
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -83,6 +84,16 @@ consteval std::size_t PlaceOf(std::span<const ControlDesign> table, std::string_
         if (table[place].name == name && table[place].index == index) return place;
     }
     throw std::logic_error("no such control");
+}
+
+// Where the elements first, first + 1, ... of a control array stand in the table.
+template <std::size_t Count>
+consteval std::array<std::size_t, Count> PlacesOf(std::span<const ControlDesign> table,
+                                                  std::string_view name, int first)
+{
+    std::array<std::size_t, Count> places{};
+    for (std::size_t i = 0; i < Count; ++i) places[i] = PlaceOf(table, name, first + static_cast<int>(i));
+    return places;
 }
 
 }  // namespace abaquino::designs

@@ -97,11 +97,12 @@ QString FromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString ObjectName(const ControlDesign& design)
+QString ObjectName(std::string_view name, int index)
 {
-    const QString name = FromUtf8(design.name);
-    return design.index == kNotInArray ? name : QStringLiteral("%1(%2)").arg(name).arg(design.index);
+    return index == kNotInArray ? FromUtf8(name) : QStringLiteral("%1(%2)").arg(FromUtf8(name)).arg(index);
 }
+
+QString ObjectName(const ControlDesign& design) { return ObjectName(design.name, design.index); }
 
 BuiltControls BuildControls(std::span<const ControlDesign> table, QWidget* parent)
 {

@@ -23,6 +23,7 @@ QColor MakeColour(const Rgb& colour);
 QString FromUtf8(std::string_view text);
 
 // "cmdNumber(7)" for an element of an array, the plain name otherwise.
+QString ObjectName(std::string_view name, int index);
 QString ObjectName(const ControlDesign& design);
 
 // The controls made from a table, by their place in it.

@@ -13,8 +13,6 @@ FailureBalloon::FailureBalloon(QWidget* window) : QObject(window), window_(windo
     connect(&timeout_, &QTimer::timeout, this, &FailureBalloon::Hide);
 }
 
-FailureBalloon::~FailureBalloon() { Hide(); }
-
 void FailureBalloon::Show(QWidget* under, const QString& message)
 {
     if (!tip_) {

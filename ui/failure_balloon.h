@@ -19,7 +19,6 @@ public:
     static constexpr int kShownMilliseconds = 4000;
 
     explicit FailureBalloon(QWidget* window);
-    ~FailureBalloon() override;
 
     void Show(QWidget* under, const QString& message);
     void Hide();

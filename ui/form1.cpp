@@ -16,10 +16,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShowEvent>
-#include <QTimer>
 
 #include <algorithm>
-#include <memory>
 #include <utility>
 
 namespace abaquino::ui {
@@ -61,35 +59,7 @@ Form1::Form1(std::function<void()> beep)
     client->setMinimumSize(Pixels(kForm1.clientWidth), Pixels(kForm1.clientHeight));
     setCentralWidget(client);
 
-    constexpr std::span<const ControlDesign> table = kForm1Controls;
-    const BuiltControls controls = BuildControls(table, client);
-    tabOrder_ = controls.All();
-    txtDisplay = controls.At<EntryDisplay>(PlaceOf(table, "txtDisplay"));
-    TxtDisplay1 = controls.At<QLineEdit>(PlaceOf(table, "TxtDisplay1"));
-    OptBLire = controls.At<QRadioButton>(PlaceOf(table, "OptBLire"));
-    OptBEuro = controls.At<QRadioButton>(PlaceOf(table, "OptBEuro"));
-    constexpr std::array digitPlaces = {
-        PlaceOf(table, "cmdNumber", 0), PlaceOf(table, "cmdNumber", 1), PlaceOf(table, "cmdNumber", 2),
-        PlaceOf(table, "cmdNumber", 3), PlaceOf(table, "cmdNumber", 4), PlaceOf(table, "cmdNumber", 5),
-        PlaceOf(table, "cmdNumber", 6), PlaceOf(table, "cmdNumber", 7), PlaceOf(table, "cmdNumber", 8),
-        PlaceOf(table, "cmdNumber", 9)};
-    for (std::size_t digit = 0; digit < digitPlaces.size(); ++digit) {
-        cmdNumber[digit] = controls.At<QPushButton>(digitPlaces[digit]);
-    }
-    CmdOperator[1] = controls.At<QPushButton>(PlaceOf(table, "CmdOperator", 1));
-    CmdOperator[2] = controls.At<QPushButton>(PlaceOf(table, "CmdOperator", 2));
-    CmdOperator[3] = controls.At<QPushButton>(PlaceOf(table, "CmdOperator", 3));
-    CmdOperator[4] = controls.At<QPushButton>(PlaceOf(table, "CmdOperator", 4));
-    cmdEquals = controls.At<QPushButton>(PlaceOf(table, "cmdEquals"));
-    CmdPercent = controls.At<QPushButton>(PlaceOf(table, "CmdPercent"));
-    cmdClear = controls.At<QPushButton>(PlaceOf(table, "cmdClear"));
-    cmdClearEntry = controls.At<QPushButton>(PlaceOf(table, "cmdClearEntry"));
-    cmdDecimal = controls.At<QPushButton>(PlaceOf(table, "cmdDecimal"));
-    cmdPlusMinus = controls.At<QPushButton>(PlaceOf(table, "cmdPlusMinus"));
-    Label1 = controls.At<QLabel>(PlaceOf(table, "Label1"));
-    Label2 = controls.At<QLabel>(PlaceOf(table, "Label2"));
-    Label3 = controls.At<QLabel>(PlaceOf(table, "Label3"));
-
+    TakeControls(BuildControls(kForm1Controls, client));
     BuildMenu();
     OptBEuro->setChecked(true);
     BindEvents();
@@ -102,6 +72,33 @@ Form1::Form1(std::function<void()> beep)
 }
 
 Form1::~Form1() { windows_.Forget(this); }
+
+void Form1::TakeControls(const BuiltControls& controls)
+{
+    constexpr std::span<const ControlDesign> table = kForm1Controls;
+    tabOrder_ = controls.All();
+    txtDisplay = controls.At<EntryDisplay>(PlaceOf(table, "txtDisplay"));
+    TxtDisplay1 = controls.At<QLineEdit>(PlaceOf(table, "TxtDisplay1"));
+    OptBLire = controls.At<QRadioButton>(PlaceOf(table, "OptBLire"));
+    OptBEuro = controls.At<QRadioButton>(PlaceOf(table, "OptBEuro"));
+    constexpr auto digits = PlacesOf<10>(table, "cmdNumber", 0);
+    for (std::size_t digit = 0; digit < digits.size(); ++digit) {
+        cmdNumber[digit] = controls.At<QPushButton>(digits[digit]);
+    }
+    constexpr auto operators = PlacesOf<4>(table, "CmdOperator", 1);
+    for (std::size_t i = 0; i < operators.size(); ++i) {
+        CmdOperator[i + 1] = controls.At<QPushButton>(operators[i]);
+    }
+    cmdEquals = controls.At<QPushButton>(PlaceOf(table, "cmdEquals"));
+    CmdPercent = controls.At<QPushButton>(PlaceOf(table, "CmdPercent"));
+    cmdClear = controls.At<QPushButton>(PlaceOf(table, "cmdClear"));
+    cmdClearEntry = controls.At<QPushButton>(PlaceOf(table, "cmdClearEntry"));
+    cmdDecimal = controls.At<QPushButton>(PlaceOf(table, "cmdDecimal"));
+    cmdPlusMinus = controls.At<QPushButton>(PlaceOf(table, "cmdPlusMinus"));
+    Label1 = controls.At<QLabel>(PlaceOf(table, "Label1"));
+    Label2 = controls.At<QLabel>(PlaceOf(table, "Label2"));
+    Label3 = controls.At<QLabel>(PlaceOf(table, "Label3"));
+}
 
 // Centred on the screen, frame included, once the frame's size is known.
 void Form1::showEvent(QShowEvent* event)
@@ -123,9 +120,7 @@ void Form1::BuildMenu()
     bar->setStyle(style);
     for (const MenuEntryDesign& entry : kForm1Menu) {
         QAction* action = bar->addAction(FromUtf8(entry.caption));
-        action->setObjectName(entry.index == kNotInArray
-                                  ? FromUtf8(entry.name)
-                                  : QStringLiteral("%1(%2)").arg(FromUtf8(entry.name)).arg(entry.index));
+        action->setObjectName(ObjectName(entry.name, entry.index));
         if (entry.name == "Esci") {
             connect(action, &QAction::triggered, this, [this] { Esci_Click(1); });
         } else {
@@ -162,19 +157,16 @@ void Form1::BindEvents()
 }
 
 // An option is clicked by the mouse, Space or an arrow key, and also chosen by a screen reader's
-// "Toggle", which does not click. Choosing runs the handler; a click runs it too when it chose
-// nothing new, so that every way runs it exactly once.
+// "Toggle", which does not click. Choosing runs the handler; a click runs it only when the
+// option was chosen already as it was pressed, so that every way runs it exactly once.
 void Form1::BindOption(QRadioButton* option, const std::function<void()>& handler)
 {
-    auto justChosen = std::make_shared<bool>(false);
-    connect(option, &QRadioButton::toggled, this, [this, handler, justChosen](bool on) {
-        if (!on) return;
-        *justChosen = true;
-        QTimer::singleShot(0, this, [justChosen] { *justChosen = false; });
-        handler();
+    connect(option, &QRadioButton::pressed, this, [this, option] { optionChosenAtPress_ = option->isChecked(); });
+    connect(option, &QRadioButton::toggled, this, [handler](bool on) {
+        if (on) handler();
     });
-    connect(option, &QRadioButton::clicked, this, [handler, justChosen] {
-        if (!std::exchange(*justChosen, false)) handler();
+    connect(option, &QRadioButton::clicked, this, [this, handler] {
+        if (std::exchange(optionChosenAtPress_, false)) handler();
     });
 }
 

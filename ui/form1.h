@@ -19,6 +19,7 @@ class QRadioButton;
 
 namespace abaquino::ui {
 
+class BuiltControls;
 class EntryDisplay;
 class FailureBalloon;
 
@@ -76,6 +77,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void TakeControls(const BuiltControls& controls);
     void BuildMenu();
     void BindEvents();
     void BindOption(QRadioButton* option, const std::function<void()>& handler);
@@ -89,6 +91,7 @@ private:
     std::vector<QWidget*> tabOrder_;
     FailureBalloon* balloon_ = nullptr;
     bool centred_ = false;
+    bool optionChosenAtPress_ = false;  // one option is pressed at a time
 };
 
 }  // namespace abaquino::ui
