@@ -92,7 +92,10 @@ std::string Describe(const Action& action)
         "digit", "comma", "sign", "backspace", "operator", "equals", "percent", "clear",
         "clear entry", "euro option", "lire option", "refresh", "key press", "key up", "got focus"};
     std::string text = kNames[static_cast<int>(action.kind)];
-    if (TakesValue(action.kind)) text += " " + std::to_string(action.value);
+    if (TakesValue(action.kind)) {
+        text += ' ';
+        text += std::to_string(action.value);
+    }
     return text;
 }
 

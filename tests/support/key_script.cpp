@@ -29,22 +29,32 @@ void PressKey(PlainCalculator& p, std::string_view key)
         p.view.SetLireOption(true);
         return c.OptBLire_Click();
     }
-    for (const char digit : key) {
-        if (digit < '0' || digit > '9') throw std::invalid_argument("unknown key: " + std::string(key));
-        c.cmdNumber_Click(static_cast<std::int16_t>(digit - '0'));
+    if (key.size() != 1 || key[0] < '0' || key[0] > '9') {
+        throw std::invalid_argument("unknown key: " + std::string(key));
     }
+    c.cmdNumber_Click(static_cast<std::int16_t>(key[0] - '0'));
 }
 
 }  // namespace
 
-void Press(PlainCalculator& calculator, std::string_view script)
+void ForEachKey(std::string_view script, const std::function<void(std::string_view key)>& press)
 {
     while (!script.empty()) {
         const auto end = script.find(' ');
         const auto key = script.substr(0, end);
-        if (!key.empty()) PressKey(calculator, key);
+        const bool number = !key.empty() && key.find_first_not_of("0123456789") == std::string_view::npos;
+        if (number) {
+            for (std::size_t digit = 0; digit < key.size(); ++digit) press(key.substr(digit, 1));
+        } else if (!key.empty()) {
+            press(key);
+        }
         script.remove_prefix(end == std::string_view::npos ? script.size() : end + 1);
     }
+}
+
+void Press(PlainCalculator& calculator, std::string_view script)
+{
+    ForEachKey(script, [&calculator](std::string_view key) { PressKey(calculator, key); });
 }
 
 void Type(PlainCalculator& calculator, std::string_view characters)
