@@ -1,0 +1,174 @@
+#include "win32/about_window.h"
+
+#include "designs/about_design.h"
+#include "win32/loaded_windows.h"
+#include "win32/message_pump.h"
+#include "win32/wide_text.h"
+
+namespace abaquino::win32 {
+
+using namespace designs;
+
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr DWORD kExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+// The window has no font of its own in its design: it takes the desktop's message font.
+FontDesign MessageFont(std::wstring& family, int dpi)
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, static_cast<UINT>(dpi))) {
+        family = L"MS Shell Dlg 2";
+        return {"MS Shell Dlg 2", 8};
+    }
+    family = metrics.lfMessageFont.lfFaceName;
+    const double points = -metrics.lfMessageFont.lfHeight * 72.0 / dpi;
+    return {{}, points, metrics.lfMessageFont.lfWeight >= FW_BOLD};
+}
+
+}  // namespace
+
+frmAbout::frmAbout(HWND owner, LoadedWindows& windows, HINSTANCE instance)
+    : owner_(owner), windows_(windows)
+{
+    WNDCLASSEXW windowClass{};
+    if (!GetClassInfoExW(instance, kClassName, &windowClass)) {
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = &frmAbout::Procedure;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        windowClass.lpszClassName = kClassName;
+        RegisterClassExW(&windowClass);
+    }
+    // Owned by the main window: no task-bar button, always above its owner.
+    window_ = CreateWindowExW(kExtendedStyle, kClassName, Wide(kAbout.caption).c_str(), kStyle, 0, 0, 0, 0,
+                              owner, nullptr, instance, this);
+    const int dpi = static_cast<int>(GetDpiForWindow(owner));
+    fonts_ = std::make_unique<Fonts>(dpi);
+    std::wstring family;
+    FontDesign windowFont = MessageFont(family, dpi);
+    windowFontFamily_ = Utf8(family);
+    windowFont.family = windowFontFamily_;
+    controls_ = BuildControls(kAboutControls, window_);
+    LayOut(kAboutControls, controls_, windowFont, *fonts_);
+    cmdOK = controls_[PlaceOf(kAboutControls, "cmdOK")];
+    SetWindowLongPtrW(cmdOK, GWLP_ID, IDOK);  // Enter and Esc reach it as a dialog's keys
+
+    RECT frame = PixelRect(kAboutLeft, kAboutTop, kAbout.clientWidth, kAbout.clientHeight, dpi);
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExtendedStyle, static_cast<UINT>(dpi));
+    SetWindowPos(window_, nullptr, frame.left, frame.top, frame.right - frame.left,
+                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    windows_.Load(window_);
+}
+
+frmAbout::~frmAbout()
+{
+    if (IsWindow(window_)) Close();  // the loop ended without it, as on WM_QUIT
+}
+
+void frmAbout::ShowModal(MessagePump& pump)
+{
+    EnableWindow(owner_, FALSE);
+    ShowWindow(window_, SW_SHOW);
+    SetFocus(cmdOK);
+    pump.RunModal(window_);
+}
+
+void frmAbout::cmdOK_Click() { windows_.Unload(window_); }
+
+// Unloads every secondary window, last loaded first; position 0, the main window, stays.
+// This window is still in the list, and being already unloading it is left alone.
+void frmAbout::Form_Unload(std::int16_t& /*Cancel*/)
+{
+    for (auto counter = static_cast<std::int16_t>(windows_.Count() - 1); counter >= 1; --counter) {
+        windows_.Unload(windows_.At(counter));
+    }
+}
+
+// Every way of closing ends here. Form_Unload never cancels, so the unloading always goes on.
+// The owner is enabled before this window goes, so that it, not another program, is activated.
+void frmAbout::Close()
+{
+    if (!windows_.BeginUnload(window_)) return;
+    std::int16_t cancel = 0;
+    Form_Unload(cancel);
+    EnableWindow(owner_, TRUE);
+    windows_.Forget(window_);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+}
+
+LRESULT CALLBACK frmAbout::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<frmAbout*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<frmAbout*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT frmAbout::Handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        // OK is the default and the cancel button: Enter, Esc and a click all press it.
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) cmdOK_Click();
+        return 0;
+    case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
+    case WM_CTLCOLORSTATIC: {
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        const auto place = static_cast<std::size_t>(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) - ControlId(0));
+        const bool designed = place < kAboutControls.size() && kAboutControls[place].textColour;
+        SetTextColor(dc, designed ? ColourRef(*kAboutControls[place].textColour) : GetSysColor(COLOR_BTNTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_DRAWITEM:
+        DrawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_CLOSE:
+        Close();
+        return 0;
+    default: break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// The etched rule, under the controls.
+void frmAbout::Paint()
+{
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(window_, &paint);
+    const int dpi = fonts_->Dpi();
+    for (const LineDesign& line : kAboutRule) {
+        const int y = Pixels(line.y1, dpi);
+        const RECT stroke{Pixels(line.x1, dpi), y, Pixels(line.x2, dpi) + 1, y + line.pixelWidth};
+        HBRUSH brush = CreateSolidBrush(ColourRef(line.colour));
+        FillRect(dc, &stroke, brush);
+        DeleteObject(brush);
+    }
+    EndPaint(window_, &paint);
+}
+
+// The program's icon at the picture's top-left corner, at the monitor's scale.
+void frmAbout::DrawPicture(const DRAWITEMSTRUCT& item) const
+{
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    const int size = MulDiv(32, fonts_->Dpi(), 96);
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+    if (HICON icon = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, size, size, 0))) {
+        DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, icon, size, size, 0, nullptr, DI_NORMAL);
+        DestroyIcon(icon);
+    }
+}
+
+}  // namespace abaquino::win32

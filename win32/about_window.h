@@ -1,0 +1,53 @@
+#pragma once
+
+#include "win32/control_table.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+namespace abaquino::win32 {
+
+class LoadedWindows;
+class MessagePump;
+
+// The About window: title, version, credits, date and the terms of distribution. Built afresh
+// each time it is shown, modal over its owner, with no task-bar button of its own; every way of
+// closing it is an unloading that runs Form_Unload.
+class frmAbout {
+public:
+    static constexpr wchar_t kClassName[] = L"AbaquinofrmAbout";
+
+    frmAbout(HWND owner, LoadedWindows& windows, HINSTANCE instance);
+    ~frmAbout();
+    frmAbout(const frmAbout&) = delete;
+    frmAbout& operator=(const frmAbout&) = delete;
+
+    // Disables the owner and runs the pump until this window has unloaded.
+    void ShowModal(MessagePump& pump);
+
+    void cmdOK_Click();
+    void Form_Unload(std::int16_t& Cancel);
+
+    HWND Handle() const { return window_; }
+    HWND cmdOK = nullptr;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Close();
+    void Paint();
+    void DrawPicture(const DRAWITEMSTRUCT& item) const;
+
+    HWND owner_;
+    LoadedWindows& windows_;
+    HWND window_ = nullptr;
+    std::unique_ptr<Fonts> fonts_;
+    std::vector<HWND> controls_;
+    std::string windowFontFamily_;  // the fonts refer to it
+};
+
+}  // namespace abaquino::win32

@@ -1,0 +1,55 @@
+#include "win32/failure_balloon.h"
+
+#include <commctrl.h>
+
+namespace abaquino::win32 {
+
+FailureBalloon::FailureBalloon(HWND window)
+    : window_(window),
+      tip_(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                           WS_POPUP | TTS_BALLOON | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
+                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)), nullptr))
+{
+    TTTOOLINFOW tool = Tool();
+    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 400);
+}
+
+FailureBalloon::~FailureBalloon() { DestroyWindow(tip_); }
+
+TTTOOLINFOW FailureBalloon::Tool()
+{
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE | TTF_IDISHWND;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(window_);
+    tool.lpszText = text_.data();
+    return tool;
+}
+
+void FailureBalloon::Show(HWND under, const std::wstring& message)
+{
+    text_ = message;
+    TTTOOLINFOW tool = Tool();
+    SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    RECT box{};
+    GetWindowRect(under, &box);
+    SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM((box.left + box.right) / 2, box.bottom));
+    SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    shown_ = true;
+    SetTimer(window_, kTimer, kShownMilliseconds, nullptr);
+}
+
+void FailureBalloon::Hide()
+{
+    if (!shown_) return;
+    shown_ = false;
+    KillTimer(window_, kTimer);
+    TTTOOLINFOW tool = Tool();
+    SendMessageW(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    text_.clear();
+}
+
+}  // namespace abaquino::win32

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace abaquino::win32 {
+
+// The message of a failed operation: a balloon pointing at the entry display. The window hides
+// it on the next key or click, on any write to either display, and when its timer kTimer,
+// set on the window, fires after kShownMilliseconds.
+class FailureBalloon {
+public:
+    static constexpr UINT kShownMilliseconds = 4000;
+    static constexpr UINT_PTR kTimer = 1;
+
+    explicit FailureBalloon(HWND window);
+    ~FailureBalloon();
+    FailureBalloon(const FailureBalloon&) = delete;
+    FailureBalloon& operator=(const FailureBalloon&) = delete;
+
+    void Show(HWND under, const std::wstring& message);
+    void Hide();
+    bool IsShown() const { return shown_; }
+    const std::wstring& Text() const { return text_; }
+    HWND Handle() const { return tip_; }
+
+private:
+    TTTOOLINFOW Tool();
+
+    HWND window_;
+    HWND tip_;
+    std::wstring text_;
+    bool shown_ = false;
+};
+
+}  // namespace abaquino::win32

@@ -1,0 +1,473 @@
+#include "win32/form1.h"
+
+#include "designs/form1_design.h"
+#include "win32/about_window.h"
+#include "win32/wide_text.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace abaquino::win32 {
+
+using namespace designs;
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"AbaquinoForm1";
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
+constexpr DWORD kExtendedStyle = WS_EX_CONTROLPARENT;
+
+void RegisterClassOnce(HINSTANCE instance, WNDPROC procedure)
+{
+    WNDCLASSEXW windowClass{};
+    if (GetClassInfoExW(instance, kClassName, &windowClass)) return;
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, L"IDI_ICON1");
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExW(&windowClass);
+}
+
+bool IsDown(int key) { return GetKeyState(key) < 0; }
+
+bool Navigates(WPARAM key)
+{
+    switch (key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT: return true;
+    default: return false;
+    }
+}
+
+std::int16_t ShiftState()
+{
+    return static_cast<std::int16_t>((IsDown(VK_SHIFT) ? 1 : 0) | (IsDown(VK_CONTROL) ? 2 : 0) |
+                                     (IsDown(VK_MENU) ? 4 : 0));
+}
+
+void SetClipboardText(HWND owner, const std::wstring& text)
+{
+    if (text.empty() || !OpenClipboard(owner)) return;
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+        std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+        GlobalUnlock(memory);
+        EmptyClipboard();
+        if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+    }
+    CloseClipboard();
+}
+
+std::wstring ClipboardText(HWND owner)
+{
+    std::wstring text;
+    if (!OpenClipboard(owner)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* characters = static_cast<const wchar_t*>(GlobalLock(data))) {
+            // Bounded by the memory block, in case the text lacks its terminator.
+            const std::size_t most = GlobalSize(data) / sizeof(wchar_t);
+            text.assign(characters, std::find(characters, characters + most, L'\0'));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+}  // namespace
+
+Form1::Form1(HINSTANCE instance, std::function<void()> beep)
+    : instance_(instance),
+      beep_(beep ? std::move(beep) : std::function<void()>([] { MessageBeep(MB_OK); })),
+      background_(CreateSolidBrush(ColourRef(kForm1Background)))
+{
+    RegisterClassOnce(instance, &Form1::Procedure);
+    window_ = CreateWindowExW(kExtendedStyle, kClassName, Wide(kForm1.caption).c_str(), kStyle,
+                              CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    HMENU bar = CreateMenu();
+    AppendMenuW(bar, MF_STRING, kEsciCommand, Wide(kForm1Menu[0].caption).c_str());
+    AppendMenuW(bar, MF_STRING, kInformazioniCommand, Wide(kForm1Menu[1].caption).c_str());
+    SetMenu(window_, bar);
+
+    controls_ = BuildControls(kForm1Controls, window_);
+    TakeControls();
+    entry_.Attach(txtDisplay);
+    balloon_ = std::make_unique<FailureBalloon>(window_);
+    AddToolTips();
+    LayOutFor(static_cast<int>(GetDpiForWindow(window_)));
+    // Focus rectangles and access keys always show: this window is used from the keyboard.
+    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+    Choose(OptBEuro);
+    windows_.Load(window_);
+}
+
+Form1::~Form1()
+{
+    if (IsWindow(window_)) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+    DeleteObject(background_);
+}
+
+void Form1::TakeControls()
+{
+    constexpr std::span<const ControlDesign> table = kForm1Controls;
+    txtDisplay = controls_[PlaceOf(table, "txtDisplay")];
+    TxtDisplay1 = controls_[PlaceOf(table, "TxtDisplay1")];
+    OptBLire = controls_[PlaceOf(table, "OptBLire")];
+    OptBEuro = controls_[PlaceOf(table, "OptBEuro")];
+    constexpr auto digits = PlacesOf<10>(table, "cmdNumber", 0);
+    for (std::size_t digit = 0; digit < digits.size(); ++digit) cmdNumber[digit] = controls_[digits[digit]];
+    constexpr auto operators = PlacesOf<4>(table, "CmdOperator", 1);
+    for (std::size_t i = 0; i < operators.size(); ++i) CmdOperator[i + 1] = controls_[operators[i]];
+    cmdEquals = controls_[PlaceOf(table, "cmdEquals")];
+    CmdPercent = controls_[PlaceOf(table, "CmdPercent")];
+    cmdClear = controls_[PlaceOf(table, "cmdClear")];
+    cmdClearEntry = controls_[PlaceOf(table, "cmdClearEntry")];
+    cmdDecimal = controls_[PlaceOf(table, "cmdDecimal")];
+    cmdPlusMinus = controls_[PlaceOf(table, "cmdPlusMinus")];
+    Label1 = controls_[PlaceOf(table, "Label1")];
+    Label2 = controls_[PlaceOf(table, "Label2")];
+    Label3 = controls_[PlaceOf(table, "Label3")];
+}
+
+void Form1::AddToolTips()
+{
+    toolTips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
+                                nullptr, instance_, nullptr);
+    for (std::size_t place = 0; place < kForm1Controls.size(); ++place) {
+        if (kForm1Controls[place].toolTip.empty()) continue;
+        std::wstring text = Wide(kForm1Controls[place].toolTip);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(controls_[place]);
+        tool.lpszText = text.data();  // copied by the control
+        SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+// The designed client size, frame and menu bar included, at a resolution.
+SIZE Form1::FrameSize(int dpi) const
+{
+    RECT frame{0, 0, Pixels(kForm1.clientWidth, dpi), Pixels(kForm1.clientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, kStyle, TRUE, kExtendedStyle, static_cast<UINT>(dpi));
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void Form1::LayOutFor(int dpi)
+{
+    fonts_ = std::make_unique<Fonts>(dpi);
+    LayOut(kForm1Controls, controls_, kForm1Font, *fonts_);
+}
+
+void Form1::Show(int how)
+{
+    const SIZE size = FrameSize(Dpi());
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& area = monitor.rcWork;
+    SetWindowPos(window_, nullptr, (area.left + area.right - size.cx) / 2,
+                 (area.top + area.bottom - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(window_, how);
+    UpdateWindow(window_);
+    SetFocus(txtDisplay);
+}
+
+LRESULT CALLBACK Form1::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        Command(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        return ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_ERASEBKGND: {
+        RECT client{};
+        GetClientRect(window_, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
+        return 1;
+    }
+    case WM_DRAWITEM: return TRUE;  // no picture on this window
+    case WM_TIMER:
+        if (wParam == FailureBalloon::kTimer) balloon_->Hide();
+        return 0;
+    case WM_SYSCOMMAND:
+        // A lone Alt (or F10) would hand the keyboard to the menu bar, and the next keys would be
+        // lost to the calculator. The menu is reached by its access keys, Alt+E and Alt+I.
+        if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == 0) return 0;
+        break;
+    case WM_GETMINMAXINFO: {
+        if (!fonts_) break;
+        const SIZE least = FrameSize(Dpi());
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {least.cx, least.cy};
+        return 0;
+    }
+    case WM_DPICHANGED: {
+        LayOutFor(HIWORD(wParam));
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_MOVE: balloon_->Hide(); break;
+    case WM_CLOSE:
+        DestroyWindow(window_);
+        return 0;
+    case WM_DESTROY:
+        windows_.Forget(window_);
+        PostQuitMessage(0);
+        return 0;
+    default: break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void Form1::Command(int id, int notification)
+{
+    Calculator& c = calculator_;
+    switch (id) {
+    case kEsciCommand: return Esci_Click(1);
+    case kInformazioniCommand: return Informazioni_Click();
+    case EntryDisplay::kCopyCommand: return Copy(true);
+    case EntryDisplay::kPasteCommand: return Paste();
+    default: break;
+    }
+    const HWND control = GetDlgItem(window_, id);
+    if (control == txtDisplay) {
+        if (notification == EN_CHANGE && !entry_.RestoreIfEdited()) c.txtDisplay_Change();
+        if (notification == EN_SETFOCUS) c.txtDisplay_GotFocus();
+        return;
+    }
+    if (notification != BN_CLICKED) return;
+    for (std::int16_t i = 0; i < 10; ++i) {
+        if (control == cmdNumber[i]) return c.cmdNumber_Click(i);
+    }
+    for (std::int16_t i = 1; i <= 4; ++i) {
+        if (control == CmdOperator[i]) return c.CmdOperator_Click(i);
+    }
+    if (control == cmdEquals) return c.cmdEquals_Click();
+    if (control == CmdPercent) return c.CmdPercent_Click();
+    if (control == cmdClear) return c.cmdClear_Click();
+    if (control == cmdClearEntry) return c.cmdClearEntry_Click();
+    if (control == cmdDecimal) return c.cmdDecimal_Click();
+    if (control == cmdPlusMinus) return c.cmdPlusMinus_Click();
+    if (control == OptBEuro || control == OptBLire) {
+        Choose(control);
+        return control == OptBLire ? c.OptBLire_Click() : c.OptBEuro_Click();
+    }
+}
+
+// Labels and options on the window's grey, in their designed colours; the conversion display is
+// read-only but stays white, as a display does.
+LRESULT Form1::ControlColours(HDC dc, HWND control)
+{
+    if (control == TxtDisplay1) {
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    const std::size_t place = static_cast<std::size_t>(GetDlgCtrlID(control) - ControlId(0));
+    const bool designed = place < kForm1Controls.size() && kForm1Controls[place].textColour;
+    SetTextColor(dc, designed ? ColourRef(*kForm1Controls[place].textColour) : RGB(0, 0, 0));
+    SetBkColor(dc, ColourRef(kForm1Background));
+    return reinterpret_cast<LRESULT>(background_);
+}
+
+void Form1::Choose(HWND option)
+{
+    SendMessageW(OptBLire, BM_SETCHECK, option == OptBLire ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(OptBEuro, BM_SETCHECK, option == OptBEuro ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+HWND Form1::ChosenOption() const
+{
+    return SendMessageW(OptBLire, BM_GETCHECK, 0, 0) == BST_CHECKED ? OptBLire : OptBEuro;
+}
+
+bool Form1::PreviewMessage(MSG& message)
+{
+    switch (message.message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+        balloon_->Hide();
+        return false;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        balloon_->Hide();
+        break;
+    default: break;
+    }
+    if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
+    switch (message.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: return KeyDown(message);
+    case WM_CHAR: {
+        // Ctrl with a letter makes a control character; it types nothing. AltGr (Ctrl+Alt) does.
+        if (IsDown(VK_CONTROL) && !IsDown(VK_MENU)) return true;
+        std::int16_t code = message.wParam > 0x7fff ? std::int16_t{0x7fff} : static_cast<std::int16_t>(message.wParam);
+        calculator_.Form_KeyPress(code);
+        return true;  // no character reaches a control
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+        std::int16_t code = static_cast<std::int16_t>(message.wParam);
+        calculator_.Form_KeyUp(code, ShiftState());
+        return false;  // buttons need Space's release to click
+    }
+    default: return false;
+    }
+}
+
+// What a pressed key does before any control sees it. Keys that type a character are translated
+// here and go no further: the character comes back as WM_CHAR.
+bool Form1::KeyDown(const MSG& message)
+{
+    const WPARAM key = message.wParam;
+    const bool control = IsDown(VK_CONTROL);
+    const bool alt = message.message == WM_SYSKEYDOWN || IsDown(VK_MENU);
+    const bool shift = IsDown(VK_SHIFT);
+    if (!alt && ((control && key == 'C') || (control && !shift && key == VK_INSERT))) {
+        Copy(false);
+        return true;
+    }
+    if (!alt && ((control && key == 'V') || (shift && !control && key == VK_INSERT))) {
+        Paste();
+        return true;
+    }
+    if (alt) return false;  // the menu's access keys, Alt+F4, the system menu
+    const HWND focus = GetFocus();
+    if (key == VK_TAB && !control) {
+        MoveFocus(!shift);
+        return true;
+    }
+    if (Navigates(key) && (focus == OptBLire || focus == OptBEuro)) {
+        const HWND other = focus == OptBLire ? OptBEuro : OptBLire;
+        SetFocus(other);
+        SendMessageW(other, BM_CLICK, 0, 0);
+        return true;
+    }
+    if (Navigates(key)) return focus != TxtDisplay1;  // only the conversion can be selected
+    // The keypad's decimal key is the decimal comma, whatever character the layout gives it.
+    if (key == VK_DECIMAL) {
+        std::int16_t comma = '.';
+        calculator_.Form_KeyPress(comma);
+        return true;
+    }
+    if (key == VK_SPACE && !control) {
+        const bool button = focus && focus != txtDisplay && focus != TxtDisplay1;
+        TranslateMessage(&message);
+        return !button;  // a button is pressed by Space as usual
+    }
+    TranslateMessage(&message);
+    return true;
+}
+
+// Tab walks the designed order, in which the two options are one stop at the place of the
+// first; the stop is the chosen option, so Tab from the entry reaches the currency in use.
+void Form1::MoveFocus(bool forward)
+{
+    std::vector<HWND> stops;
+    for (HWND control : controls_) {
+        if (control == OptBLire || control == OptBEuro) {
+            control = ChosenOption();
+        } else if (!(GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP)) {
+            continue;
+        }
+        if (std::find(stops.begin(), stops.end(), control) == stops.end()) stops.push_back(control);
+    }
+    HWND focus = GetFocus();
+    if (focus == OptBLire || focus == OptBEuro) focus = ChosenOption();
+    const auto found = std::find(stops.begin(), stops.end(), focus);
+    std::size_t place = found == stops.end() ? (forward ? stops.size() - 1 : 0)
+                                             : static_cast<std::size_t>(found - stops.begin());
+    place = (place + (forward ? 1 : stops.size() - 1)) % stops.size();
+    SetFocus(stops[place]);
+}
+
+void Form1::Esci_Click(std::int16_t /*Index*/) { SendMessageW(window_, WM_CLOSE, 0, 0); }
+
+void Form1::Informazioni_Click()
+{
+    frmAbout about(window_, windows_, instance_);
+    about.ShowModal(pump_);
+}
+
+std::string Form1::EntryText() const { return Utf8(entry_.Shown()); }
+
+void Form1::SetEntryText(std::string_view text)
+{
+    balloon_->Hide();
+    entry_.Show(Wide(text));
+}
+
+std::size_t Form1::EntryCaret() const { return entry_.Caret(); }
+
+void Form1::SetEntryCaret(std::size_t position) { entry_.SetCaret(position); }
+
+std::string Form1::ConversionText() const { return Utf8(WindowText(TxtDisplay1)); }
+
+void Form1::SetConversionText(std::string_view text)
+{
+    balloon_->Hide();
+    SetWindowTextW(TxtDisplay1, Wide(text).c_str());
+}
+
+bool Form1::LireOption() const { return ChosenOption() == OptBLire; }
+
+void Form1::Beep() { beep_(); }
+
+void Form1::ReportFailure(Failure failure)
+{
+    beep_();
+    balloon_->Show(txtDisplay, Wide(FailureMessage(failure)));
+}
+
+// The display that has the focus: the converted amount (or its selected part) when the user is
+// on it, the entry otherwise. Nothing to copy leaves the clipboard as it was.
+void Form1::Copy(bool entry)
+{
+    std::wstring text = entry_.Shown();
+    if (!entry && GetFocus() == TxtDisplay1) {
+        text = WindowText(TxtDisplay1);
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageW(TxtDisplay1, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        if (start < end && end <= text.size()) text = text.substr(start, end - start);
+    }
+    SetClipboardText(window_, text);
+}
+
+void Form1::Paste() { calculator_.PasteAmount(Utf8(ClipboardText(window_))); }
+
+}  // namespace abaquino::win32

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "calc/calculator.h"
+#include "calc/calculator_view.h"
+#include "win32/control_table.h"
+#include "win32/entry_display.h"
+#include "win32/failure_balloon.h"
+#include "win32/loaded_windows.h"
+#include "win32/message_pump.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <windows.h>
+
+namespace abaquino::win32 {
+
+// The main window: the calculator's displays, keypad and currency choice, and a menu bar with
+// "Esci" and "Informazioni". It is the calculator's view: the logic reads and writes its
+// controls through CalculatorView, and every control notification goes straight to a handler.
+class Form1 final : public CalculatorView {
+public:
+    static constexpr int kEsciCommand = 1;
+    static constexpr int kInformazioniCommand = 2;
+
+    // beep sounds the system alert; tests pass their own to count the beeps.
+    explicit Form1(HINSTANCE instance, std::function<void()> beep = {});
+    ~Form1() override;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    HWND Handle() const { return window_; }
+    Calculator& calculator() { return calculator_; }
+    LoadedWindows& loadedWindows() { return windows_; }
+    MessagePump& Pump() { return pump_; }
+    const FailureBalloon& failureBalloon() const { return *balloon_; }
+    int Dpi() const { return fonts_->Dpi(); }
+
+    // Centred on its monitor.
+    void Show(int how);
+
+    // The key preview: the window sees every key before the control that has the focus, and
+    // each one reaches the keyboard map once. True when the message must go no further.
+    bool PreviewMessage(MSG& message);
+
+    void Esci_Click(std::int16_t Index);
+    void Informazioni_Click();
+
+    // CalculatorView
+    std::string EntryText() const override;
+    void SetEntryText(std::string_view text) override;
+    std::size_t EntryCaret() const override;
+    void SetEntryCaret(std::size_t position) override;
+    std::string ConversionText() const override;
+    void SetConversionText(std::string_view text) override;
+    bool LireOption() const override;
+    void Beep() override;
+    void ReportFailure(Failure failure) override;
+
+    // The controls, by their designed names.
+    HWND txtDisplay = nullptr;
+    HWND TxtDisplay1 = nullptr;
+    HWND OptBLire = nullptr;
+    HWND OptBEuro = nullptr;
+    std::array<HWND, 10> cmdNumber{};
+    std::array<HWND, 5> CmdOperator{};  // 1 "+", 2 "-", 3 "x", 4 "/"; 0 unused
+    HWND cmdEquals = nullptr;
+    HWND CmdPercent = nullptr;
+    HWND cmdClear = nullptr;
+    HWND cmdClearEntry = nullptr;
+    HWND cmdDecimal = nullptr;
+    HWND cmdPlusMinus = nullptr;
+    HWND Label1 = nullptr;
+    HWND Label2 = nullptr;
+    HWND Label3 = nullptr;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void TakeControls();
+    void AddToolTips();
+    void LayOutFor(int dpi);
+    SIZE FrameSize(int dpi) const;
+    void Command(int id, int notification);
+    LRESULT ControlColours(HDC dc, HWND control);
+    bool KeyDown(const MSG& message);
+    void Choose(HWND option);
+    HWND ChosenOption() const;
+    void MoveFocus(bool forward);
+    void Copy(bool entry);
+    void Paste();
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    Calculator calculator_{*this};
+    LoadedWindows windows_;
+    MessagePump pump_{*this};
+    std::function<void()> beep_;
+    std::unique_ptr<Fonts> fonts_;
+    std::vector<HWND> controls_;  // in table order
+    EntryDisplay entry_;
+    std::unique_ptr<FailureBalloon> balloon_;
+    HWND toolTips_ = nullptr;
+    HBRUSH background_;
+};
+
+}  // namespace abaquino::win32
