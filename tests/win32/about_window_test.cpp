@@ -1,0 +1,89 @@
+// The About window opened and closed every way: modal over a disabled owner, no task-bar button,
+// and unloaded through the list of loaded windows each time.
+
+#include "window_test_support.h"
+
+#include "win32/about_window.h"
+
+namespace abaquino::win32::testing {
+namespace {
+
+struct Way {
+    const char* name;
+    std::function<void(ShownForm&)> open;
+    std::function<void(HWND about)> close;
+};
+
+void PostKey(HWND target, WORD key, bool alt = false)
+{
+    const auto scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1 | scan | (alt ? 1L << 29 : 0));
+    PostMessageW(target, alt ? WM_SYSKEYUP : WM_KEYUP, key, 1 | scan | (alt ? 1L << 29 : 0) | (3L << 30));
+}
+
+HWND OkOf(HWND about) { return GetDlgItem(about, IDOK); }
+
+TEST(AboutWindow, OpensModallyAndClosesEveryWay)
+{
+    const auto byMenu = [](ShownForm& s) { PostMessageW(s.form.Handle(), WM_COMMAND, Form1::kInformazioniCommand, 0); };
+    const auto byAccessKey = [](ShownForm& s) { s.KeyDown('I', {.alt = true}); };
+    const Way ways[] = {
+        {"menu, OK clicked", byMenu, [](HWND about) { SendMessageW(OkOf(about), BM_CLICK, 0, 0); }},
+        {"Alt+I, Enter", byAccessKey, [](HWND) { PostKey(GetFocus(), VK_RETURN); }},
+        {"menu, Esc", byMenu, [](HWND) { PostKey(GetFocus(), VK_ESCAPE); }},
+        {"menu, Space on OK", byMenu, [](HWND) { PostKey(GetFocus(), VK_SPACE); }},
+        {"menu, close box", byMenu, [](HWND about) { PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"menu, Alt+F4", byMenu, [](HWND about) { PostKey(about, VK_F4, true); }},
+    };
+    for (const Way& way : ways) {
+        ShownForm shown;
+        Form1& f = shown.form;
+        shown.Type("12");
+        bool checked = false;
+        const HWND about = WithAboutOpen(shown, [&] { way.open(shown); }, [&](HWND window) {
+            checked = true;
+            EXPECT_FALSE(IsWindowEnabled(f.Handle())) << way.name;
+            EXPECT_EQ(GetWindow(window, GW_OWNER), f.Handle()) << way.name;
+            EXPECT_FALSE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW) << way.name;
+            EXPECT_FALSE(GetWindowLongPtrW(window, GWL_STYLE) & WS_THICKFRAME) << way.name;
+            EXPECT_EQ(Utf8(WindowText(window)), "Informazioni su Abaquino Euro") << way.name;
+            EXPECT_EQ(GetFocus(), OkOf(window)) << way.name;
+            EXPECT_EQ(f.loadedWindows().Count(), 2) << way.name;
+            way.close(window);
+        });
+        ASSERT_NE(about, nullptr) << way.name;
+        EXPECT_TRUE(checked);
+        EXPECT_FALSE(IsWindow(about)) << way.name;
+        EXPECT_TRUE(IsWindowEnabled(f.Handle())) << way.name;
+        EXPECT_EQ(f.loadedWindows().Count(), 1) << way.name;
+        shown.Type("3");
+        EXPECT_EQ(shown.Entry(), "123") << way.name;  // no key was lost or handled twice
+    }
+}
+
+TEST(AboutWindow, ShowsItsDesignAndUnloadsOnlyOnce)
+{
+    ShownForm shown;
+    WithAboutOpen(shown, [&] { PostMessageW(shown.form.Handle(), WM_COMMAND, Form1::kInformazioniCommand, 0); },
+                  [&](HWND about) {
+                      int labels = 0;
+                      for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                          wchar_t kind[16]{};
+                          GetClassNameW(child, kind, 16);
+                          labels += lstrcmpiW(kind, L"Static") == 0 && GetWindowTextLengthW(child) > 0;
+                      }
+                      EXPECT_EQ(labels, 7);  // every label with its text; the picture has none
+                      // A second request while it unloads is left alone.
+                      LoadedWindows& windows = shown.form.loadedWindows();
+                      EXPECT_TRUE(windows.BeginUnload(about));
+                      windows.Unload(about);
+                      EXPECT_TRUE(IsWindow(about));
+                      DestroyWindow(about);
+                      windows.Forget(about);
+                      EnableWindow(shown.form.Handle(), TRUE);
+                  });
+    EXPECT_EQ(shown.form.loadedWindows().Count(), 1);
+}
+
+}  // namespace
+}  // namespace abaquino::win32::testing

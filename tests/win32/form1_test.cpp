@@ -1,0 +1,264 @@
+// The Windows main window driven with real messages: every handler by click and by key, each
+// key handled once wherever the focus is, failures, the clipboard, Tab, and the closed entry.
+
+#include "support/key_script.h"
+#include "window_test_support.h"
+
+#include "calc/failure.h"
+
+namespace abaquino::win32::testing {
+namespace {
+
+using abaquino::testing::ForEachKey;
+
+// Scripts of keypad keys that between them reach every handler.
+constexpr std::string_view kScripts[] = {
+    "1234567890 CE 5",
+    "8 + 8 - 8 x 8 / =",
+    "+/- 4 , 5 %",
+    "12 + 3 = LIT EUR",
+    "LIT 1000 BS , 5 +/- =",
+    "200 + 10 % = C 7",
+    "1 / 0 =",
+    "999999999 x 999999999 = x 999999999 =",
+};
+
+struct Seen {
+    std::string entry, conversion;
+    CalculatorState state;
+    int failures;
+    bool operator==(const Seen&) const = default;
+};
+
+void PrintTo(const Seen& s, std::ostream* out)
+{
+    *out << '"' << s.entry << "\" / \"" << s.conversion << "\" acc " << s.state.Accumulator << " op "
+         << s.state.PendingOperator << " failures " << s.failures;
+}
+
+Seen OnPlainValues(std::string_view script)
+{
+    PlainCalculator p;
+    abaquino::testing::Press(p, script);
+    return {p.view.EntryText(), p.view.ConversionText(), p.calculator.State(),
+            static_cast<int>(p.view.Failures().size())};
+}
+
+Seen OnTheWindow(std::string_view script, bool byKey)
+{
+    ShownForm shown;
+    ForEachKey(script, [&](std::string_view key) { byKey ? shown.PressByKey(key) : shown.PressByClick(key); });
+    EXPECT_EQ(shown.Caret(), shown.Entry().size()) << script;
+    return {shown.Entry(), shown.Conversion(), shown.form.calculator().State(), shown.beeps};
+}
+
+TEST(Form1, EveryHandlerByClickAndByKeyDoesWhatTheLogicDoes)
+{
+    for (const std::string_view script : kScripts) {
+        const Seen expected = OnPlainValues(script);
+        EXPECT_EQ(OnTheWindow(script, false), expected) << "clicked: " << script;
+        EXPECT_EQ(OnTheWindow(script, true), expected) << "typed: " << script;
+    }
+}
+
+TEST(Form1, TypedKeysAreHandledOnceWhereverTheFocusIs)
+{
+    for (const char* name : {"txtDisplay", "cmdNumber(5)", "TxtDisplay1", "OptBLire", "window"}) {
+        ShownForm shown;
+        Form1& f = shown.form;
+        const std::string focus = name;
+        SetFocus(focus == "txtDisplay" ? f.txtDisplay : focus == "TxtDisplay1" ? f.TxtDisplay1
+                 : focus == "OptBLire" ? f.OptBLire : focus == "window" ? f.Handle() : f.cmdNumber[5]);
+        shown.Type("12+3\r");
+        EXPECT_EQ(shown.Entry(), "15") << name;
+        EXPECT_EQ(shown.Conversion(), "0,01") << name;
+        shown.Type("a.");
+        EXPECT_EQ(shown.Entry(), ",") << name;
+        EXPECT_EQ(shown.Conversion(), "0,01") << name;  // nothing typed into it
+        EXPECT_EQ(shown.Caret(), 1u) << name;
+    }
+}
+
+TEST(Form1, KeysWithTheirOwnRules)
+{
+    ShownForm shown;
+    Form1& f = shown.form;
+    shown.Type("12345");
+    shown.KeyDown(VK_BACK);
+    EXPECT_EQ(shown.Entry(), "12345");  // on release
+    shown.KeyUp(VK_BACK);
+    EXPECT_EQ(shown.Entry(), "1234");
+    shown.KeyDown(VK_DELETE);
+    shown.KeyDown(VK_DELETE);  // held: one character all the same
+    EXPECT_EQ(shown.Entry(), "1234");
+    shown.KeyUp(VK_DELETE);
+    EXPECT_EQ(shown.Entry(), "123");
+    shown.Key(VK_DECIMAL);
+    EXPECT_EQ(shown.Entry(), "123,");
+    shown.Type(",");  // the main keys' comma does nothing
+    EXPECT_EQ(shown.Entry(), "123,");
+    shown.Key('M', {.control = true});  // Ctrl+M makes a carriage return, but types nothing
+    EXPECT_EQ(shown.Entry(), "123,");
+
+    SetFocus(f.cmdNumber[7]);
+    shown.Key(VK_SPACE);
+    EXPECT_EQ(shown.Entry(), "123,7");  // the focused button, once
+    SetFocus(f.txtDisplay);
+    shown.Key(VK_SPACE);
+    EXPECT_EQ(shown.Entry(), "123,7");
+
+    shown.Key(VK_MENU);  // a lone Alt leaves the keys to the calculator
+    shown.Type("+1\r");
+    EXPECT_EQ(shown.Entry(), "124,7");
+    EXPECT_EQ(GetFocus(), f.txtDisplay);
+}
+
+TEST(Form1, TabWalksTheDesignWithTheOptionsAsOneStopAndArrowsChoose)
+{
+    ShownForm shown;
+    Form1& f = shown.form;
+    shown.Type("1000");
+    shown.Key(VK_TAB);
+    EXPECT_EQ(GetFocus(), f.OptBEuro);  // the chosen option stands at the group's place
+    shown.Key(VK_RIGHT);
+    EXPECT_EQ(GetFocus(), f.OptBLire);
+    EXPECT_TRUE(shown.Checked(f.OptBLire));
+    EXPECT_FALSE(shown.Checked(f.OptBEuro));
+    EXPECT_EQ(shown.Conversion(), "1.936.270");
+    shown.Key(VK_TAB);
+    EXPECT_EQ(GetFocus(), f.cmdNumber[1]);
+    shown.Key(VK_TAB, {.shift = true});
+    shown.Key(VK_TAB, {.shift = true});
+    EXPECT_EQ(GetFocus(), f.txtDisplay);  // the conversion display is skipped
+    shown.Key(VK_TAB, {.shift = true});
+    EXPECT_EQ(GetFocus(), f.CmdPercent);  // and round
+    shown.Click(f.OptBLire);  // the chosen option clicked again runs its handler once
+    EXPECT_EQ(shown.Conversion(), "1.936.270");
+}
+
+TEST(Form1, AFailureBeepsShowsItsMessageChangesNothingAndGoesOnTheNextKeyOrClick)
+{
+    ShownForm shown;
+    Form1& f = shown.form;
+    shown.Type("7/0");
+    const CalculatorState before = f.calculator().State();
+    shown.Type("\r");
+    EXPECT_EQ(shown.beeps, 1);
+    EXPECT_TRUE(f.failureBalloon().IsShown());
+    EXPECT_EQ(Utf8(f.failureBalloon().Text()), FailureMessage(Failure::DivisionByZero));
+    EXPECT_TRUE(IsWindowVisible(f.failureBalloon().Handle()));
+    EXPECT_EQ(f.calculator().State(), before);
+    EXPECT_EQ(shown.Entry(), "0");
+    shown.Key(VK_SHIFT);
+    EXPECT_FALSE(f.failureBalloon().IsShown());
+
+    shown.Type("\r");
+    ASSERT_TRUE(f.failureBalloon().IsShown());
+    PostMessageW(f.cmdNumber[3], WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    PostMessageW(f.cmdNumber[3], WM_LBUTTONUP, 0, 0);
+    shown.Pump();
+    EXPECT_FALSE(f.failureBalloon().IsShown());
+    EXPECT_EQ(shown.Entry(), "03");  // the click went on to its button
+
+    shown.Type("/0\r");
+    ASSERT_TRUE(f.failureBalloon().IsShown());
+    SendMessageW(f.Handle(), WM_TIMER, FailureBalloon::kTimer, 0);  // its time is up
+    EXPECT_FALSE(f.failureBalloon().IsShown());
+}
+
+TEST(Form1, NoEditBypassesTheCalculator)
+{
+    ShownForm shown;
+    const HWND entry = shown.form.txtDisplay;
+    shown.Type("42");
+    SendMessageW(entry, WM_CHAR, L'9', 0);
+    SendMessageW(entry, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"77"));
+    SendMessageW(entry, WM_CUT, 0, 0);
+    SendMessageW(entry, WM_CLEAR, 0, 0);
+    SendMessageW(entry, WM_UNDO, 0, 0);
+    SendMessageW(entry, WM_KEYDOWN, VK_DELETE, 0);
+    SendMessageW(entry, WM_IME_CHAR, L'5', 0);
+    EXPECT_EQ(shown.Entry(), "42");
+    SetWindowTextW(entry, L"1234567");  // past every guard: the window puts the number back
+    EXPECT_EQ(shown.Entry(), "42");
+    EXPECT_EQ(shown.Caret(), 2u);
+    shown.Type("3");
+    EXPECT_EQ(shown.Entry(), "423");
+}
+
+void PutOnClipboard(HWND owner, const wchar_t* text)
+{
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    const std::size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    memcpy(GlobalLock(memory), text, bytes);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+std::string FromClipboard(HWND owner)
+{
+    std::string text;
+    if (!OpenClipboard(owner)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = Utf8(static_cast<const wchar_t*>(GlobalLock(data)));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST(Form1, CopyAndPasteAnAmount)
+{
+    ShownForm shown;
+    Form1& f = shown.form;
+    const struct { const wchar_t* clipboard; const char* entry; int beeps; } pastes[] = {
+        {L"1.234,56 €", "1234,56", 0},
+        {L"  -12,5 ", "-12,5", 0},
+        {L"dodici", "-12,5", 1},                  // refused, nothing changes
+        {L"12345678901234567", "-12,5", 2},     // too long to hold whole
+    };
+    for (const auto& paste : pastes) {
+        PutOnClipboard(f.Handle(), paste.clipboard);
+        shown.Key('V', {.control = true});
+        EXPECT_EQ(shown.Entry(), paste.entry);
+        EXPECT_EQ(shown.beeps, paste.beeps);
+    }
+    shown.Key(VK_INSERT, {.shift = true});
+    EXPECT_EQ(shown.beeps, 3);
+
+    shown.Type("C7");
+    shown.Key('C', {.control = true});
+    EXPECT_EQ(FromClipboard(f.Handle()), "7");
+    SetFocus(f.TxtDisplay1);
+    shown.Key(VK_INSERT, {.control = true});
+    EXPECT_EQ(FromClipboard(f.Handle()), "0,00");  // the focused display
+    EXPECT_EQ(shown.Entry(), "7");
+    SendMessageW(f.Handle(), WM_COMMAND, EntryDisplay::kCopyCommand, 0);  // the entry's menu
+    EXPECT_EQ(FromClipboard(f.Handle()), "7");
+}
+
+TEST(Form1, EsciAndTheCloseBoxEndTheProgram)
+{
+    for (const bool closeBox : {false, true}) {
+        ShownForm shown;
+        const HWND window = shown.form.Handle();
+        if (closeBox) {
+            PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        } else {
+            PostMessageW(window, WM_COMMAND, Form1::kEsciCommand, 0);  // the menu entry
+        }
+        shown.Pump();
+        EXPECT_FALSE(IsWindow(window)) << closeBox;
+        MSG quit{};
+        EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << closeBox;
+    }
+    ShownForm shown;
+    shown.Key('E', {.alt = true});  // its access key
+    EXPECT_FALSE(IsWindow(shown.form.Handle()));
+}
+
+}  // namespace
+}  // namespace abaquino::win32::testing

@@ -1,0 +1,146 @@
+#include "window_test_support.h"
+
+#include "win32/about_window.h"
+
+#include <stdexcept>
+
+namespace abaquino::win32::testing {
+
+namespace {
+
+HWND KeyTarget(const Form1& form)
+{
+    const HWND focus = GetFocus();
+    return focus ? focus : form.Handle();
+}
+
+// The thread's view of the modifier keys, as the desktop would leave it while they are held.
+void Hold(Modifiers held)
+{
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    const auto set = [&keys](int key, bool down) { keys[key] = down ? 0x80 : 0; };
+    set(VK_SHIFT, held.shift);
+    set(VK_LSHIFT, held.shift);
+    set(VK_CONTROL, held.control);
+    set(VK_LCONTROL, held.control);
+    set(VK_MENU, held.alt);
+    set(VK_LMENU, held.alt);
+    SetKeyboardState(keys);
+}
+
+LPARAM KeyData(WORD key, bool release, bool alt)
+{
+    const auto scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+    return 1 | (scan << 16) | (alt ? (1L << 29) : 0) | (release ? (3L << 30) : 0);
+}
+
+}  // namespace
+
+ShownForm::ShownForm()
+{
+    form.Show(SW_SHOWNORMAL);
+    SetForegroundWindow(form.Handle());
+    SetFocus(form.txtDisplay);
+    Pump();
+}
+
+std::size_t ShownForm::Caret() const
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(form.txtDisplay, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return end;
+}
+
+void ShownForm::Click(HWND control)
+{
+    SendMessageW(control, BM_CLICK, 0, 0);
+    Pump();
+}
+
+void ShownForm::KeyDown(WORD key, Modifiers held)
+{
+    Hold(held);
+    PostMessageW(KeyTarget(form), held.alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, KeyData(key, false, held.alt));
+    Pump();
+}
+
+void ShownForm::KeyUp(WORD key, Modifiers held)
+{
+    Hold(held);
+    PostMessageW(KeyTarget(form), held.alt ? WM_SYSKEYUP : WM_KEYUP, key, KeyData(key, true, held.alt));
+    Pump();
+    Hold({});
+}
+
+void ShownForm::Key(WORD key, Modifiers held)
+{
+    KeyDown(key, held);
+    KeyUp(key, held);
+}
+
+void ShownForm::Type(std::string_view characters)
+{
+    for (const char character : characters) {
+        const SHORT scan = VkKeyScanW(static_cast<wchar_t>(static_cast<unsigned char>(character)));
+        if (scan == -1) throw std::invalid_argument("no key types this character");
+        Key(LOBYTE(scan), {.shift = (HIBYTE(scan) & 1) != 0});
+    }
+}
+
+void ShownForm::PressByClick(std::string_view key)
+{
+    Form1& f = form;
+    if (key.size() == 1 && key[0] >= '0' && key[0] <= '9') return Click(f.cmdNumber[key[0] - '0']);
+    const struct { std::string_view key; HWND control; } buttons[] = {
+        {",", f.cmdDecimal}, {"+/-", f.cmdPlusMinus}, {"+", f.CmdOperator[1]}, {"-", f.CmdOperator[2]},
+        {"x", f.CmdOperator[3]}, {"/", f.CmdOperator[4]}, {"=", f.cmdEquals}, {"%", f.CmdPercent},
+        {"C", f.cmdClear}, {"CE", f.cmdClearEntry}, {"EUR", f.OptBEuro}, {"LIT", f.OptBLire}};
+    for (const auto& button : buttons) {
+        if (button.key == key) return Click(button.control);
+    }
+    if (key == "BS") return Key(VK_BACK);
+    throw std::invalid_argument("unknown key: " + std::string(key));
+}
+
+// Keys the keyboard map has: digits, the operators, "=" as Enter, "," as ".", "CE" as "c" and
+// Backspace; the others have only their buttons.
+void ShownForm::PressByKey(std::string_view key)
+{
+    const struct { std::string_view key; std::string_view typed; } typed[] = {
+        {"+", "+"}, {"-", "-"}, {"x", "*"}, {"/", "/"}, {"=", "\r"}, {",", "."}, {"%", "%"}, {"CE", "c"}};
+    if (key.size() == 1 && key[0] >= '0' && key[0] <= '9') return Type(key);
+    for (const auto& entry : typed) {
+        if (entry.key == key) return Type(entry.typed);
+    }
+    PressByClick(key);
+}
+
+namespace {
+const std::function<void(HWND)>* insideAbout = nullptr;
+HWND seenAbout = nullptr;
+}  // namespace
+
+HWND WithAboutOpen(ShownForm& shown, const std::function<void()>& open,
+                   const std::function<void(HWND about)>& inside)
+{
+    insideAbout = &inside;
+    seenAbout = nullptr;
+    // A thread timer is dispatched by whichever loop runs: the About window's own, once it is up.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        seenAbout = FindWindowW(frmAbout::kClassName, nullptr);
+        if (seenAbout) (*insideAbout)(seenAbout);
+    });
+    open();
+    for (int wait = 0; wait < 50 && !seenAbout; ++wait) {
+        Sleep(10);
+        shown.Pump();
+    }
+    KillTimer(nullptr, timer);
+    insideAbout = nullptr;
+    return seenAbout;
+}
+
+}  // namespace abaquino::win32::testing

@@ -1,0 +1,63 @@
+#pragma once
+
+// The main window shown for a test, driven with real messages: clicks are BM_CLICK, keys are
+// posted to the control that has the focus and go through the window's own message pump, so
+// the key preview and the translation into characters run as they do for a user.
+
+#include "win32/form1.h"
+#include "win32/wide_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+namespace abaquino::win32::testing {
+
+// Whatever the window posted last (its WM_QUIT above all) must not reach the next test.
+struct EmptiedQueue {
+    ~EmptiedQueue()
+    {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {}
+    }
+};
+
+struct Modifiers {
+    bool shift = false;
+    bool control = false;
+    bool alt = false;
+};
+
+class ShownForm {
+public:
+    ShownForm();
+
+    void Pump() { form.Pump().DeliverPending(); }
+    std::string Entry() const { return Utf8(WindowText(form.txtDisplay)); }
+    std::string Conversion() const { return Utf8(WindowText(form.TxtDisplay1)); }
+    std::size_t Caret() const;
+    bool Checked(HWND option) const { return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+    void Click(HWND control);
+    void KeyDown(WORD key, Modifiers held = {});
+    void KeyUp(WORD key, Modifiers held = {});
+    void Key(WORD key, Modifiers held = {});
+    // Each character as the keys that type it on the current layout.
+    void Type(std::string_view characters);
+    // One key pressed on the keypad of the script language ("12", "+", "CE", "LIT" ...), by
+    // the mouse or by the keyboard where the keyboard map has it.
+    void PressByClick(std::string_view key);
+    void PressByKey(std::string_view key);
+
+    EmptiedQueue emptied;
+    int beeps = 0;
+    Form1 form{GetModuleHandleW(nullptr), [this] { ++beeps; }};
+};
+
+// Runs `inside` from within the modal loop of the About window that `open` opens; `inside`
+// must close it. Gives the About window it saw, or null when none opened.
+HWND WithAboutOpen(ShownForm& shown, const std::function<void()>& open,
+                   const std::function<void(HWND about)>& inside);
+
+}  // namespace abaquino::win32::testing
