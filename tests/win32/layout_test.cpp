@@ -1,0 +1,78 @@
+// The Windows main window as designed: each control from its row of the table, placed for the
+// monitor's resolution, and placed again when the window moves to a monitor with another.
+
+#include "window_test_support.h"
+
+#include "designs/form1_design.h"
+
+#include <cmath>
+
+namespace abaquino::win32::testing {
+namespace {
+
+using namespace designs;
+
+RECT ClientRect(HWND control)
+{
+    RECT box{};
+    GetWindowRect(control, &box);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&box), 2);
+    return box;
+}
+
+void ExpectBuiltFromTheDesign(const Form1& form, int dpi)
+{
+    for (std::size_t place = 0; place < kForm1Controls.size(); ++place) {
+        const ControlDesign& design = kForm1Controls[place];
+        const std::string name = std::string(design.name) + "(" + std::to_string(design.index) + ") at " + std::to_string(dpi);
+        const HWND control = GetDlgItem(form.Handle(), ControlId(place));
+        ASSERT_TRUE(control) << name;
+        const RECT designed = PixelRect(design.left, design.top, design.width, design.height, dpi);
+        const RECT built = ClientRect(control);
+        EXPECT_EQ(built.left, designed.left) << name;
+        EXPECT_EQ(built.top, designed.top) << name;
+        if (!(design.settings & kSizedToText)) {  // labels size themselves to their text
+            EXPECT_EQ(built.right, designed.right) << name;
+            EXPECT_EQ(built.bottom, designed.bottom) << name;
+        }
+        EXPECT_EQ(Utf8(WindowText(control)), design.caption) << name;
+        const bool tabStop = GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP;
+        const bool focusable = design.kind != ControlKind::Label && design.kind != ControlKind::Picture;
+        // Of a group of options, only the chosen one is a stop, as Windows keeps it.
+        const bool stop = design.kind == ControlKind::OptionButton
+                              ? SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED
+                              : focusable && !(design.settings & kClickFocusOnly);
+        EXPECT_EQ(tabStop, stop) << name;
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+        const FontDesign& designedFont = design.font.value_or(kForm1Font);
+        EXPECT_EQ(Utf8(font.lfFaceName), designedFont.family) << name;
+        EXPECT_EQ(font.lfHeight, -std::lround(designedFont.points * dpi / 72.0)) << name;
+        EXPECT_EQ(font.lfWeight >= FW_BOLD, designedFont.bold) << name;
+    }
+    RECT client{};
+    GetClientRect(form.Handle(), &client);
+    EXPECT_GE(client.right, Pixels(kForm1.clientWidth, dpi));
+    EXPECT_GE(client.bottom, Pixels(kForm1.clientHeight, dpi));
+}
+
+TEST(Form1Layout, EveryControlIsBuiltFromItsDesignAtEveryResolution)
+{
+    ShownForm shown;
+    const int dpi = shown.form.Dpi();
+    ExpectBuiltFromTheDesign(shown.form, dpi);
+    EXPECT_EQ(GetFocus(), shown.form.txtDisplay);
+    EXPECT_TRUE(shown.Checked(shown.form.OptBEuro));
+    EXPECT_EQ(Utf8(WindowText(shown.form.Handle())), kForm1.caption);
+
+    RECT frame{};
+    GetWindowRect(shown.form.Handle(), &frame);
+    frame.right = frame.left + (frame.right - frame.left) * 2;
+    frame.bottom = frame.top + (frame.bottom - frame.top) * 2;
+    SendMessageW(shown.form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi * 2, dpi * 2), reinterpret_cast<LPARAM>(&frame));
+    EXPECT_EQ(shown.form.Dpi(), dpi * 2);
+    ExpectBuiltFromTheDesign(shown.form, dpi * 2);
+}
+
+}  // namespace
+}  // namespace abaquino::win32::testing
