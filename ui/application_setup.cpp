@@ -29,17 +29,6 @@ QIcon ProgramIcon()
     return icon;
 }
 
-// Where the designed fonts are missing, the metric-compatible free ones.
-void InstallFontSubstitutes()
-{
-    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
-                                QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
-                               {QStringLiteral("Comic Neue"), QStringLiteral("Comic Relief"),
-                                QStringLiteral("DejaVu Sans")});
-}
-
 }  // namespace
 
 void PrepareApplication(QApplication& application)
@@ -55,7 +44,6 @@ void PrepareApplication(QApplication& application)
     if (translator->load(QStringLiteral(":/i18n/qtbase_it.qm"))) {
         QApplication::installTranslator(translator);
     }
-    InstallFontSubstitutes();
 }
 
 }  // namespace abaquino::ui

@@ -3,6 +3,8 @@
 #include "ui/entry_display.h"
 #include "window_test_support.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -61,6 +63,10 @@ TEST(Form1Layout, EveryControlIsBuiltFromItsDesign)
         const QFont font = design.font ? MakeFont(*design.font) : windowFont;
         EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), font.pointSizeF()) << name;
         EXPECT_EQ(widget->font().bold(), font.bold()) << name;
+        // Named as installed (a stand-in where the designed family is missing), and not left to
+        // fontconfig's costly search for fallbacks.
+        EXPECT_TRUE(QFontDatabase::families().contains(widget->font().family())) << name;
+        EXPECT_EQ(QFontInfo(widget->font()).family(), widget->font().family()) << name;
         if (design.textColour) {
             EXPECT_EQ(widget->palette().color(QPalette::WindowText), MakeColour(*design.textColour)) << name;
         }
