@@ -6,6 +6,8 @@
 #include "designs/form1_design.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace abaquino::win32::testing {
 namespace {
@@ -56,6 +58,26 @@ void ExpectBuiltFromTheDesign(const Form1& form, int dpi)
     EXPECT_GE(client.bottom, Pixels(kForm1.clientHeight, dpi));
 }
 
+// The tool tips the window's tip control holds, by the control they belong to.
+std::vector<std::pair<HWND, std::string>> ToolTips(const Form1& form)
+{
+    std::vector<std::pair<HWND, std::string>> tips;
+    for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr));) {
+        if (GetWindow(tip, GW_OWNER) != form.Handle()) continue;
+        const auto count = static_cast<UINT>(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0));
+        for (UINT i = 0; i < count; ++i) {
+            wchar_t text[80]{};
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            tool.lpszText = text;
+            if (SendMessageW(tip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool)) && tool.uFlags & TTF_SUBCLASS) {
+                tips.emplace_back(reinterpret_cast<HWND>(tool.uId), Utf8(text));
+            }
+        }
+    }
+    return tips;
+}
+
 TEST(Form1Layout, EveryControlIsBuiltFromItsDesignAtEveryResolution)
 {
     ShownForm shown;
@@ -64,6 +86,8 @@ TEST(Form1Layout, EveryControlIsBuiltFromItsDesignAtEveryResolution)
     EXPECT_EQ(GetFocus(), shown.form.txtDisplay);
     EXPECT_TRUE(shown.Checked(shown.form.OptBEuro));
     EXPECT_EQ(Utf8(WindowText(shown.form.Handle())), kForm1.caption);
+    const std::vector<std::pair<HWND, std::string>> tips{{shown.form.txtDisplay, "Inserisci le cifre"}};
+    EXPECT_EQ(ToolTips(shown.form), tips);
 
     RECT frame{};
     GetWindowRect(shown.form.Handle(), &frame);
