@@ -120,10 +120,12 @@ SIZE Form1::FrameSize(int dpi) const
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
+// The old fonts go only once no control uses them any more.
 void Form1::LayOutFor(int dpi)
 {
-    fonts_ = std::make_unique<Fonts>(dpi);
-    LayOut(kForm1Controls, controls_, kForm1Font, *fonts_);
+    auto fonts = std::make_unique<Fonts>(dpi);
+    LayOut(kForm1Controls, controls_, kForm1Font, *fonts);
+    fonts_ = std::move(fonts);
 }
 
 void Form1::Show(int how)
