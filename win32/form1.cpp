@@ -190,6 +190,17 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_MOVE: balloon_->Hide(); break;
+    case WM_ACTIVATE:
+        // The control that had the focus gets it back when the window is active again, after
+        // another program or the About window, as in a dialog.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            if (focus && IsChild(window_, focus)) lastFocus_ = focus;
+        } else if (lastFocus_ && IsWindow(lastFocus_) && !HIWORD(wParam)) {
+            SetFocus(lastFocus_);
+            return 0;
+        }
+        break;
     case WM_CLOSE:
         DestroyWindow(window_);
         return 0;

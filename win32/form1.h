@@ -104,6 +104,7 @@ private:
     EntryDisplay entry_;
     std::unique_ptr<FailureBalloon> balloon_;
     HWND toolTips_ = nullptr;
+    HWND lastFocus_ = nullptr;  // while another window is active
     HBRUSH background_;
 };
 

@@ -56,6 +56,7 @@ TEST(AboutWindow, OpensModallyAndClosesEveryWay)
         EXPECT_FALSE(IsWindow(about)) << way.name;
         EXPECT_TRUE(IsWindowEnabled(f.Handle())) << way.name;
         EXPECT_EQ(f.loadedWindows().Count(), 1) << way.name;
+        EXPECT_EQ(GetFocus(), f.txtDisplay) << way.name;  // back where it was
         shown.Type("3");
         EXPECT_EQ(shown.Entry(), "123") << way.name;  // no key was lost or handled twice
     }
