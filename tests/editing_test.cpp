@@ -1,19 +1,14 @@
 #include "calc/pasted_amount.h"
 #include "support/key_script.h"
+#include "support/key_script_tables.h"
 
 #include <gtest/gtest.h>
 
 namespace abaquino {
 namespace {
 
+using testing::Edit;
 using testing::Press;
-
-struct Edit {
-    const char* keys;
-    const char* entry;
-};
-
-void PrintTo(const Edit& edit, std::ostream* out) { *out << '"' << edit.keys << '"'; }
 
 class Editing : public ::testing::TestWithParam<Edit> {};
 
@@ -25,27 +20,7 @@ TEST_P(Editing, BuildsTheEntry)
     EXPECT_EQ(p.view.EntryCaret(), p.view.EntryText().size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, Editing, ::testing::Values(
-    Edit{"5 , 2", "5,2"},
-    Edit{"0 0 7", "007"},
-    Edit{"+ , 5", ",5"},                   // new entry starts with the comma
-    Edit{"12 = 3", "3"},
-    Edit{"123 = BS 3", "3"},               // backspace keeps the entry marked new
-    Edit{"12 +/-", "-12"},
-    Edit{"12 +/- +/-", "12"},
-    Edit{"1 , 25 +/-", "-1,25"},
-    Edit{"= +/- 4", "-4"},                 // sign on a new entry gives a lone minus
-    Edit{"+/-", "-"},
-    Edit{"123 BS", "12"},
-    Edit{"5 BS", ""},
-    Edit{"5 +/- BS", ""},
-    Edit{"12 +/- BS", "-1"},
-    Edit{"5 , BS", "5"},
-    Edit{"BS", ""},
-    Edit{"123456789012345 6", "123456789012345"},   // the sixteenth character is dropped
-    Edit{"123456789012345 ,", "123456789012345"},
-    Edit{"123456789012345 +/-", "-12345678901234"}
-));
+INSTANTIATE_TEST_SUITE_P(Keys, Editing, ::testing::ValuesIn(testing::kEditingScripts));
 
 TEST(Editing, SecondCommaBeepsAndChangesNothing)
 {

@@ -2,26 +2,32 @@
 // key handled once wherever the focus is, failures, the clipboard, Tab, and the closed entry.
 
 #include "support/key_script.h"
+#include "support/key_script_tables.h"
 #include "window_test_support.h"
 
 #include "calc/failure.h"
+
+#include <vector>
 
 namespace abaquino::win32::testing {
 namespace {
 
 using abaquino::testing::ForEachKey;
 
-// Scripts of keypad keys that between them reach every handler.
-constexpr std::string_view kScripts[] = {
-    "1234567890 CE 5",
-    "8 + 8 - 8 x 8 / =",
-    "+/- 4 , 5 %",
-    "12 + 3 = LIT EUR",
-    "LIT 1000 BS , 5 +/- =",
-    "200 + 10 % = C 7",
-    "1 / 0 =",
-    "999999999 x 999999999 = x 999999999 =",
-};
+// Beyond the shared tables: the two options.
+constexpr std::string_view kOptionScripts[] = {"12 + 3 = LIT EUR", "LIT 1000 BS , 5 +/- =", "1000 LIT LIT"};
+
+// Every script of the tables, which between them reach every handler.
+std::vector<std::string> AllScripts()
+{
+    std::vector<std::string> scripts(std::begin(kOptionScripts), std::end(kOptionScripts));
+    for (const auto& script : abaquino::testing::kEngineScripts) scripts.emplace_back(script.keys);
+    for (const auto& edit : abaquino::testing::kEditingScripts) scripts.emplace_back(edit.keys);
+    for (const auto& failing : abaquino::testing::kFailingScripts) {
+        scripts.push_back(std::string(failing.setup) + " " + failing.failingKey);
+    }
+    return scripts;
+}
 
 struct Seen {
     std::string entry, conversion;
@@ -54,7 +60,7 @@ Seen OnTheWindow(std::string_view script, bool byKey)
 
 TEST(Form1, EveryHandlerByClickAndByKeyDoesWhatTheLogicDoes)
 {
-    for (const std::string_view script : kScripts) {
+    for (const std::string& script : AllScripts()) {
         const Seen expected = OnPlainValues(script);
         EXPECT_EQ(OnTheWindow(script, false), expected) << "clicked: " << script;
         EXPECT_EQ(OnTheWindow(script, true), expected) << "typed: " << script;
