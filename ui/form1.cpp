@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "designs/form1_design.h"
+#include "designs/tab_order.h"
 #include "ui/about_window.h"
 #include "ui/control_table.h"
 #include "ui/entry_display.h"
@@ -17,7 +18,6 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include <algorithm>
 #include <utility>
 
 namespace abaquino::ui {
@@ -192,15 +192,11 @@ bool Form1::focusNextPrevChild(bool next)
         } else if (!(control->focusPolicy() & Qt::TabFocus)) {
             continue;
         }
-        if (std::find(stops.begin(), stops.end(), control) == stops.end()) stops.push_back(control);
+        AddTabStop(stops, control);
     }
     QWidget* focus = focusWidget();
     if (focus == OptBLire || focus == OptBEuro) focus = ChosenOption();
-    const auto found = std::find(stops.begin(), stops.end(), focus);
-    std::size_t place = found == stops.end() ? (next ? stops.size() - 1 : 0)
-                                             : static_cast<std::size_t>(found - stops.begin());
-    place = (place + (next ? 1 : stops.size() - 1)) % stops.size();
-    stops[place]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    NextTabStop(stops, focus, next)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "win32/loaded_windows.h"
 #include "win32/message_pump.h"
 #include "win32/wide_text.h"
+#include "win32/window_class.h"
 
 namespace abaquino::win32 {
 
@@ -15,17 +16,21 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr DWORD kExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 // The window has no font of its own in its design: it takes the desktop's message font.
-FontDesign MessageFont(std::wstring& family, int dpi)
+struct MessageFont {
+    std::string family;
+    double points;
+    bool bold;
+};
+
+MessageFont DesktopMessageFont(int dpi)
 {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, static_cast<UINT>(dpi))) {
-        family = L"MS Shell Dlg 2";
-        return {"MS Shell Dlg 2", 8};
+        return {"MS Shell Dlg 2", 8, false};
     }
-    family = metrics.lfMessageFont.lfFaceName;
-    const double points = -metrics.lfMessageFont.lfHeight * 72.0 / dpi;
-    return {{}, points, metrics.lfMessageFont.lfWeight >= FW_BOLD};
+    const LOGFONTW& font = metrics.lfMessageFont;
+    return {Utf8(font.lfFaceName), -font.lfHeight * 72.0 / dpi, font.lfWeight >= FW_BOLD};
 }
 
 }  // namespace
@@ -33,27 +38,17 @@ FontDesign MessageFont(std::wstring& family, int dpi)
 frmAbout::frmAbout(HWND owner, LoadedWindows& windows, HINSTANCE instance)
     : owner_(owner), windows_(windows)
 {
-    WNDCLASSEXW windowClass{};
-    if (!GetClassInfoExW(instance, kClassName, &windowClass)) {
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = &frmAbout::Procedure;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        windowClass.lpszClassName = kClassName;
-        RegisterClassExW(&windowClass);
-    }
+    RegisterWindowClass(instance, kClassName, &ObjectProcedure<frmAbout>, nullptr, nullptr,
+                        GetSysColorBrush(COLOR_BTNFACE));
     // Owned by the main window: no task-bar button, always above its owner.
     window_ = CreateWindowExW(kExtendedStyle, kClassName, Wide(kAbout.caption).c_str(), kStyle, 0, 0, 0, 0,
                               owner, nullptr, instance, this);
     const int dpi = static_cast<int>(GetDpiForWindow(owner));
     fonts_ = std::make_unique<Fonts>(dpi);
-    std::wstring family;
-    FontDesign windowFont = MessageFont(family, dpi);
-    windowFontFamily_ = Utf8(family);
-    windowFont.family = windowFontFamily_;
+    const MessageFont desktop = DesktopMessageFont(dpi);
+    windowFontFamily_ = desktop.family;
     controls_ = BuildControls(kAboutControls, window_);
-    LayOut(kAboutControls, controls_, windowFont, *fonts_);
+    LayOut(kAboutControls, controls_, FontDesign{windowFontFamily_, desktop.points, desktop.bold}, *fonts_);
     cmdOK = controls_[PlaceOf(kAboutControls, "cmdOK")];
     SetWindowLongPtrW(cmdOK, GWLP_ID, IDOK);  // Enter and Esc reach it as a dialog's keys
 
@@ -102,17 +97,6 @@ void frmAbout::Close()
     DestroyWindow(window_);
 }
 
-LRESULT CALLBACK frmAbout::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<frmAbout*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<frmAbout*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
-}
-
 LRESULT frmAbout::Handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -123,9 +107,8 @@ LRESULT frmAbout::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_CTLCOLORSTATIC: {
         const HDC dc = reinterpret_cast<HDC>(wParam);
-        const auto place = static_cast<std::size_t>(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) - ControlId(0));
-        const bool designed = place < kAboutControls.size() && kAboutControls[place].textColour;
-        SetTextColor(dc, designed ? ColourRef(*kAboutControls[place].textColour) : GetSysColor(COLOR_BTNTEXT));
+        const std::optional<Rgb> designed = TextColourOf(kAboutControls, reinterpret_cast<HWND>(lParam));
+        SetTextColor(dc, designed ? ColourRef(*designed) : GetSysColor(COLOR_BTNTEXT));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }

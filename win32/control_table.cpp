@@ -82,6 +82,12 @@ HFONT Fonts::Get(const FontDesign& design)
     return handle;
 }
 
+std::optional<Rgb> TextColourOf(std::span<const ControlDesign> table, HWND control)
+{
+    const auto place = static_cast<std::size_t>(GetDlgCtrlID(control) - ControlId(0));
+    return place < table.size() ? table[place].textColour : std::nullopt;
+}
+
 RECT PixelRect(int left, int top, int width, int height, int dpi)
 {
     const int x = Pixels(left, dpi);

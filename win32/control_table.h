@@ -4,6 +4,7 @@
 
 #include "designs/control_design.h"
 
+#include <optional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -47,6 +48,9 @@ std::vector<HWND> BuildControls(std::span<const ControlDesign> table, HWND paren
 // Places, sizes and fonts for the resolution of `fonts`; `windowFont` for controls without one.
 void LayOut(std::span<const ControlDesign> table, std::span<const HWND> controls,
             const FontDesign& windowFont, Fonts& fonts);
+
+// The designed text colour of a control that BuildControls made from the table, if it has one.
+std::optional<Rgb> TextColourOf(std::span<const ControlDesign> table, HWND control);
 
 // The pixel rectangle of a designed place.
 RECT PixelRect(int left, int top, int width, int height, int dpi);

@@ -2,13 +2,12 @@
 
 #include "designs/form1_design.h"
 #include "win32/about_window.h"
-#include "win32/wide_text.h"
-
 #include "win32/clipboard.h"
+#include "win32/wide_text.h"
+#include "win32/window_class.h"
 
 #include <commctrl.h>
 
-#include <algorithm>
 
 namespace abaquino::win32 {
 
@@ -20,22 +19,6 @@ constexpr wchar_t kClassName[] = L"AbaquinoForm1";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 constexpr DWORD kExtendedStyle = WS_EX_CONTROLPARENT;
 
-void RegisterClassOnce(HINSTANCE instance, WNDPROC procedure)
-{
-    WNDCLASSEXW windowClass{};
-    if (GetClassInfoExW(instance, kClassName, &windowClass)) return;
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, L"IDI_ICON1");
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), 0));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
-}
-
 }  // namespace
 
 Form1::Form1(HINSTANCE instance, std::function<void()> beep)
@@ -43,7 +26,11 @@ Form1::Form1(HINSTANCE instance, std::function<void()> beep)
       beep_(beep ? std::move(beep) : std::function<void()>([] { MessageBeep(MB_OK); })),
       background_(CreateSolidBrush(ColourRef(kForm1Background)))
 {
-    RegisterClassOnce(instance, &Form1::Procedure);
+    RegisterWindowClass(instance, kClassName, &ObjectProcedure<Form1>, LoadIconW(instance, L"IDI_ICON1"),
+                        static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
+                                                      GetSystemMetrics(SM_CXSMICON),
+                                                      GetSystemMetrics(SM_CYSMICON), LR_SHARED)),
+                        nullptr);
     window_ = CreateWindowExW(kExtendedStyle, kClassName, Wide(kForm1.caption).c_str(), kStyle,
                               CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
     HMENU bar = CreateMenu();
@@ -142,17 +129,6 @@ void Form1::Show(int how)
     SetFocus(txtDisplay);
 }
 
-LRESULT CALLBACK Form1::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
-}
-
 LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -167,7 +143,6 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
         return 1;
     }
-    case WM_DRAWITEM: return TRUE;  // no picture on this window
     case WM_TIMER:
         if (wParam == FailureBalloon::kTimer) balloon_->Hide();
         return 0;
@@ -257,9 +232,7 @@ LRESULT Form1::ControlColours(HDC dc, HWND control)
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
-    const std::size_t place = static_cast<std::size_t>(GetDlgCtrlID(control) - ControlId(0));
-    const bool designed = place < kForm1Controls.size() && kForm1Controls[place].textColour;
-    SetTextColor(dc, designed ? ColourRef(*kForm1Controls[place].textColour) : RGB(0, 0, 0));
+    SetTextColor(dc, ColourRef(TextColourOf(kForm1Controls, control).value_or(Rgb{0, 0, 0})));
     SetBkColor(dc, ColourRef(kForm1Background));
     return reinterpret_cast<LRESULT>(background_);
 }

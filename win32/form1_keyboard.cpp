@@ -3,7 +3,7 @@
 
 #include "win32/form1.h"
 
-#include <algorithm>
+#include "designs/tab_order.h"
 
 namespace abaquino::win32 {
 
@@ -126,15 +126,11 @@ void Form1::MoveFocus(bool forward)
         } else if (!(GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP)) {
             continue;
         }
-        if (std::find(stops.begin(), stops.end(), control) == stops.end()) stops.push_back(control);
+        designs::AddTabStop(stops, control);
     }
     HWND focus = GetFocus();
     if (focus == OptBLire || focus == OptBEuro) focus = ChosenOption();
-    const auto found = std::find(stops.begin(), stops.end(), focus);
-    std::size_t place = found == stops.end() ? (forward ? stops.size() - 1 : 0)
-                                             : static_cast<std::size_t>(found - stops.begin());
-    place = (place + (forward ? 1 : stops.size() - 1)) % stops.size();
-    SetFocus(stops[place]);
+    SetFocus(designs::NextTabStop(stops, focus, forward));
 }
 
 }  // namespace abaquino::win32
