@@ -106,11 +106,9 @@ bool Form1::KeyDown(const MSG& message)
         calculator_.Form_KeyPress(comma);
         return true;
     }
-    if (key == VK_SPACE && !control) {
-        const bool button = focus && focus != txtDisplay && focus != TxtDisplay1;
-        TranslateMessage(&message);
-        return !button;  // a button is pressed by Space as usual
-    }
+    // A button is pressed by Space as usual; the pump translates the key once, as for the others.
+    const bool onButton = focus && focus != txtDisplay && focus != TxtDisplay1;
+    if (key == VK_SPACE && !control && onButton) return false;
     TranslateMessage(&message);
     return true;
 }
