@@ -14,6 +14,43 @@ namespace abaquino::ui {
 
 namespace {
 
+// The designed family where it is installed, else the first of its metric-compatible free
+// stand-ins that is. Named directly, the font is found at once: a family that is missing sends
+// Qt to ask fontconfig for its fallbacks, which cost as much as loading the font itself.
+QString InstalledFamily(std::string_view designed, const QStringList& installed)
+{
+    static constexpr struct {
+        std::string_view designed;
+        std::array<const char*, 3> standIns;
+    } kStandIns[] = {
+        {"Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"}},
+        {"Comic Sans MS", {"Comic Neue", "Comic Relief", "DejaVu Sans"}},
+    };
+    const QString family = FromUtf8(designed);
+    if (installed.contains(family, Qt::CaseInsensitive)) return family;
+    for (const auto& entry : kStandIns) {
+        if (entry.designed != designed) continue;
+        for (const char* standIn : entry.standIns) {
+            if (installed.contains(QLatin1String(standIn), Qt::CaseInsensitive)) return QLatin1String(standIn);
+        }
+    }
+    return family;
+}
+
+// `installed`: QFontDatabase::families(), asked once per window. Not hasFamily(), which for a
+// missing family asks fontconfig for an alias, at a high price.
+QFont MakeFont(const FontDesign& design, const QStringList& installed)
+{
+    QFont font(InstalledFamily(design.family, installed));
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
+    // Every text of the designs is in the designed font (Latin letters, digits, signs), so no
+    // fallback fonts need to be looked for; that search was a tenth of the start-up.
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
 QWidget* Create(const ControlDesign& design, QWidget* parent)
 {
     const QString caption = FromUtf8(design.caption);
@@ -49,11 +86,11 @@ QWidget* Create(const ControlDesign& design, QWidget* parent)
     return nullptr;
 }
 
-void Apply(const ControlDesign& design, QWidget* widget)
+void Apply(const ControlDesign& design, QWidget* widget, const QStringList& installedFamilies)
 {
     widget->setObjectName(ObjectName(design));
     widget->setGeometry(PixelRect(design.left, design.top, design.width, design.height));
-    if (design.font) widget->setFont(MakeFont(*design.font));
+    if (design.font) widget->setFont(MakeFont(*design.font, installedFamilies));
     if (design.textColour) {
         QPalette palette = widget->palette();
         palette.setColor(QPalette::WindowText, MakeColour(*design.textColour));
@@ -84,42 +121,7 @@ QRect PixelRect(int left, int top, int width, int height)
     return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
 }
 
-// The designed family where it is installed, else the first of its metric-compatible free
-// stand-ins that is. Named directly, the font is found at once: a family that is missing sends
-// Qt to ask fontconfig for its fallbacks, which cost as much as loading the font itself.
-QString InstalledFamily(std::string_view designed)
-{
-    static constexpr struct {
-        std::string_view designed;
-        std::array<const char*, 3> standIns;
-    } kStandIns[] = {
-        {"Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"}},
-        {"Comic Sans MS", {"Comic Neue", "Comic Relief", "DejaVu Sans"}},
-    };
-    // Not hasFamily(): for a missing family it asks fontconfig for an alias, at a high price.
-    const QStringList installed = QFontDatabase::families();
-    const QString family = FromUtf8(designed);
-    if (installed.contains(family, Qt::CaseInsensitive)) return family;
-    for (const auto& entry : kStandIns) {
-        if (entry.designed != designed) continue;
-        for (const char* standIn : entry.standIns) {
-            if (installed.contains(QLatin1String(standIn), Qt::CaseInsensitive)) return QLatin1String(standIn);
-        }
-    }
-    return family;
-}
-
-QFont MakeFont(const FontDesign& design)
-{
-    QFont font(InstalledFamily(design.family));
-    font.setPointSizeF(design.points);
-    font.setBold(design.bold);
-    font.setItalic(design.italic);
-    // Every text of the designs is in the designed font (Latin letters, digits, signs), so no
-    // fallback fonts need to be looked for; that search was a tenth of the start-up.
-    font.setStyleStrategy(QFont::NoFontMerging);
-    return font;
-}
+QFont MakeFont(const FontDesign& design) { return MakeFont(design, QFontDatabase::families()); }
 
 QColor MakeColour(const Rgb& colour) { return QColor(colour.red, colour.green, colour.blue); }
 
@@ -137,11 +139,12 @@ QString ObjectName(const ControlDesign& design) { return ObjectName(design.name,
 
 BuiltControls BuildControls(std::span<const ControlDesign> table, QWidget* parent)
 {
+    const QStringList installedFamilies = QFontDatabase::families();
     std::vector<QWidget*> controls;
     controls.reserve(table.size());
     for (const ControlDesign& design : table) {
         QWidget* widget = Create(design, parent);
-        Apply(design, widget);
+        Apply(design, widget, installedFamilies);
         if (!controls.empty()) QWidget::setTabOrder(controls.back(), widget);
         controls.push_back(widget);
     }
