@@ -7,7 +7,8 @@ set -euo pipefail
 program="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 if [[ -z "${ABAQUINO_IN_SESSION:-}" ]]; then
-  exec env ABAQUINO_IN_SESSION=1 dbus-run-session -- "$0" "$@" 2> >(grep -v 'fd limit\|^dbus-daemon' >&2)
+  exec env ABAQUINO_IN_SESSION=1 "$here/../../scripts/private-display" --screen 1024x768x24 \
+    dbus-run-session -- "$0" "$@" 2> >(grep -v 'fd limit\|^dbus-daemon' >&2)
 fi
 scratch="$(mktemp -d)"
 pids=()
@@ -17,24 +18,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display of our own, answering before anything connects to it.
-display=""
-for _ in $(seq 20); do
-  candidate=":$((100 + RANDOM % 800))"
-  [[ -e "/tmp/.X${candidate#:}-lock" ]] && continue
-  Xvfb "$candidate" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  pids+=($!)
-  for _ in $(seq 100); do
-    if xdpyinfo -display "$candidate" >/dev/null 2>&1; then display="$candidate"; break 2; fi
-    kill -0 "${pids[-1]}" 2>/dev/null || break
-    sleep 0.1
-  done
-done
-[[ -n "$display" ]] || { echo "no X display could be started"; exit 1; }
-export DISPLAY="$display" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 unset QT_QPA_PLATFORM
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-pids+=($!)
+# The accessibility bus, started through D-Bus as a desktop starts it, and asked for its address
+# before the program looks for it: the call returns once the bus answers. Started by hand instead,
+# it could lose to a second copy that the program's own lookup activates.
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
 "$program" >"$scratch/program.log" 2>&1 &
 app=$!
 pids+=($app)

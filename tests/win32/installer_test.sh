@@ -23,7 +23,7 @@ echo "installed: $(cd "$folder" && echo *), shortcut ${shortcut#"$WINEPREFIX/"}"
 "$wine" "$folder/abaquino.exe" &
 program=$!
 window=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do  # up to 30 s on a busy machine; it ends as soon as the window is there
   window="$(xdotool search --name '^Abaquino$' 2>/dev/null | head -1)" && [[ -n "$window" ]] && break
   sleep 0.1
 done

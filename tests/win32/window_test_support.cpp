@@ -134,7 +134,8 @@ HWND WithAboutOpen(ShownForm& shown, const std::function<void()>& open,
         if (seenAbout) (*insideAbout)(seenAbout);
     });
     open();
-    for (int wait = 0; wait < 50 && !seenAbout; ++wait) {
+    // Up to 10 s: a busy machine can take that long, and a window that is there ends it at once.
+    for (int wait = 0; wait < 1000 && !seenAbout; ++wait) {
         Sleep(10);
         shown.Pump();
     }
