@@ -112,10 +112,13 @@ LRESULT frmAbout::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    // Both draw at the window's scale, known once its fonts are made.
     case WM_DRAWITEM:
+        if (!fonts_) break;
         DrawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_PAINT:
+        if (!fonts_) break;
         Paint();
         return 0;
     case WM_CLOSE:

@@ -31,17 +31,18 @@ Form1::Form1(HINSTANCE instance, std::function<void()> beep)
                                                       GetSystemMetrics(SM_CXSMICON),
                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED)),
                         nullptr);
-    window_ = CreateWindowExW(kExtendedStyle, kClassName, Wide(kForm1.caption).c_str(), kStyle,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    // The menu bar comes with the window: set afterwards, it would move the client area and send
+    // messages to a window whose parts are not built yet.
     HMENU bar = CreateMenu();
     AppendMenuW(bar, MF_STRING, kEsciCommand, Wide(kForm1Menu[0].caption).c_str());
     AppendMenuW(bar, MF_STRING, kInformazioniCommand, Wide(kForm1Menu[1].caption).c_str());
-    SetMenu(window_, bar);
+    window_ = CreateWindowExW(kExtendedStyle, kClassName, Wide(kForm1.caption).c_str(), kStyle,
+                              CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, bar, instance, this);
+    balloon_ = std::make_unique<FailureBalloon>(window_);
 
     controls_ = BuildControls(kForm1Controls, window_);
     TakeControls();
     entry_.Attach(txtDisplay);
-    balloon_ = std::make_unique<FailureBalloon>(window_);
     AddToolTips();
     LayOutFor(static_cast<int>(GetDpiForWindow(window_)));
     // Focus rectangles and access keys always show: this window is used from the keyboard.
@@ -144,7 +145,7 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 1;
     }
     case WM_TIMER:
-        if (wParam == FailureBalloon::kTimer) balloon_->Hide();
+        if (wParam == FailureBalloon::kTimer && balloon_) balloon_->Hide();
         return 0;
     case WM_SYSCOMMAND:
         // A lone Alt (or F10) would hand the keyboard to the menu bar, and the next keys would be
@@ -164,7 +165,10 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam)
                      suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
-    case WM_MOVE: balloon_->Hide(); break;
+    case WM_MOVE:
+        // Also sent while the window is being created, before the balloon exists.
+        if (balloon_) balloon_->Hide();
+        break;
     case WM_ACTIVATE:
         // The control that had the focus gets it back when the window is active again, after
         // another program or the About window, as in a dialog.
