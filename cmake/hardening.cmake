@@ -1,15 +1,25 @@
-# The Linux program is hardened as Debian hardens its packages (dpkg-buildflags with
-# hardening=+all), plus the CPU's control-flow protection where the CPU has it:
-# a canary on every stack frame that holds an array, checked copies where the size is known,
-# relocations read-only once resolved at start, and a position-independent executable.
+# The programs are hardened: a canary on every stack frame that holds an array, and checked copies
+# where the size is known. On Linux as Debian hardens its packages (dpkg-buildflags with
+# hardening=+all), plus the CPU's control-flow protection where the CPU has it; on Windows with
+# the address-space randomisation and non-executable data that Windows applies to programs that
+# ask for them.
+add_compile_options(-fstack-protector-strong)
+# glibc and mingw-w64 check only in optimised code, and glibc warns that it cannot otherwise. The
+# -U keeps the compilers that define it themselves (Ubuntu's) from warning that it is defined twice.
+add_compile_options("$<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
+
+if(WIN32)
+  # The checks' runtime (libssp) is linked in statically, as the C and C++ runtimes are.
+  add_link_options(-fstack-protector-strong -Wl,--dynamicbase,--nxcompat,--high-entropy-va)
+  return()
+endif()
+
+# Linux: relocations read-only once resolved at start, and a position-independent executable.
 include(CheckPIESupported)
 check_pie_supported(LANGUAGES CXX)
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 
-add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security)
-# glibc checks only in optimised code, and warns that it cannot otherwise. The -U keeps the
-# compilers that define it themselves (Ubuntu's) from warning that it is defined twice.
-add_compile_options("$<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
+add_compile_options(-Wformat -Werror=format-security)
 add_link_options(-Wl,-z,relro -Wl,-z,now)
 
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$")
