@@ -42,6 +42,9 @@ Form1::Form1(HINSTANCE instance, std::function<void()> beep)
 
     controls_ = BuildControls(kForm1Controls, window_);
     TakeControls();
+    // Windows clicks a radio button that gets the focus while unchecked; here a choice is made by
+    // the click or the arrow key alone, once.
+    for (const HWND option : {OptBEuro, OptBLire}) SendMessageW(option, BM_SETDONTCLICK, TRUE, 0);
     entry_.Attach(txtDisplay);
     AddToolTips();
     LayOutFor(static_cast<int>(GetDpiForWindow(window_)));
@@ -222,6 +225,7 @@ void Form1::Command(int id, int notification)
     if (control == cmdDecimal) return c.cmdDecimal_Click();
     if (control == cmdPlusMinus) return c.cmdPlusMinus_Click();
     if (control == OptBEuro || control == OptBLire) {
+        if (movingToOption_) return;  // the focus moving on: the arrow key clicks right after
         Choose(control);
         return control == OptBLire ? c.OptBLire_Click() : c.OptBEuro_Click();
     }

@@ -106,6 +106,7 @@ private:
     std::unique_ptr<FailureBalloon> balloon_;
     HWND toolTips_ = nullptr;
     HWND lastFocus_ = nullptr;  // while another window is active
+    bool movingToOption_ = false;  // an arrow key moves the focus to the other option
     HBRUSH background_;
 };
 

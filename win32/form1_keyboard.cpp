@@ -95,7 +95,9 @@ bool Form1::KeyDown(const MSG& message)
     }
     if (Navigates(key) && (focus == OptBLire || focus == OptBEuro)) {
         const HWND other = focus == OptBLire ? OptBEuro : OptBLire;
+        movingToOption_ = true;  // a Windows that clicks on focus anyway must not choose twice
         SetFocus(other);
+        movingToOption_ = false;
         SendMessageW(other, BM_CLICK, 0, 0);
         return true;
     }

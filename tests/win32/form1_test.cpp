@@ -7,7 +7,11 @@
 
 #include "calc/failure.h"
 
+#include <algorithm>
+#include <utility>
 #include <vector>
+
+#include <commctrl.h>
 
 namespace abaquino::win32::testing {
 namespace {
@@ -140,6 +144,50 @@ TEST(Form1, TabWalksTheDesignWithTheOptionsAsOneStopAndArrowsChoose)
     EXPECT_EQ(GetFocus(), f.CmdPercent);  // and round
     shown.Click(f.OptBLire);  // the chosen option clicked again runs its handler once
     EXPECT_EQ(shown.Conversion(), "1.936.270");
+}
+
+// What Windows does and wine does not: a radio button that gets the focus while unchecked sends
+// BN_CLICKED, unless the program sent it BM_SETDONTCLICK. The hook records what the window asks
+// of its options; the stand-in sends the extra notification, as a Windows that ignored the
+// request would.
+std::vector<std::pair<HWND, WPARAM>> dontClickSent;
+LRESULT CALLBACK RecordDontClick(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto& call = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call.message == BM_SETDONTCLICK) dontClickSent.emplace_back(call.hwnd, call.wParam);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+LRESULT CALLBACK ClickOnFocus(HWND option, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_SETFOCUS && SendMessageW(option, BM_GETCHECK, 0, 0) != BST_CHECKED) {
+        SendMessageW(GetParent(option), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(option), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(option));
+    }
+    return DefSubclassProc(option, message, wParam, lParam);
+}
+
+TEST(Form1, EachChoiceOfCurrencyRunsItsHandlerOnce)
+{
+    dontClickSent.clear();
+    const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordDontClick, nullptr, GetCurrentThreadId());
+    ShownForm shown;
+    UnhookWindowsHookEx(hook);
+    Form1& f = shown.form;
+    for (const HWND option : {f.OptBEuro, f.OptBLire}) {
+        EXPECT_NE(std::find(dontClickSent.begin(), dontClickSent.end(), std::pair{option, WPARAM{TRUE}}),
+                  dontClickSent.end());
+    }
+    for (const HWND option : {f.OptBEuro, f.OptBLire}) SetWindowSubclass(option, ClickOnFocus, 1, 0);
+    shown.Click(f.cmdPlusMinus);  // an entry of "-": each run of a handler beeps once
+    ASSERT_EQ(shown.Entry(), "-");
+    SetFocus(f.OptBEuro);
+    for (const WORD arrow : {VK_RIGHT, VK_LEFT, VK_DOWN}) {
+        const int before = shown.beeps;
+        shown.Key(arrow);
+        EXPECT_EQ(shown.beeps, before + 1) << "arrow " << arrow;
+    }
+    EXPECT_TRUE(shown.Checked(f.OptBLire));
+    for (const HWND option : {f.OptBEuro, f.OptBLire}) RemoveWindowSubclass(option, ClickOnFocus, 1);
 }
 
 TEST(Form1, AFailureBeepsShowsItsMessageChangesNothingAndGoesOnTheNextKeyOrClick)
