@@ -11,9 +11,6 @@ namespace abaquino {
 
 namespace {
 
-// Nobody copies an amount longer than this; anything longer is not read at all.
-constexpr std::size_t kLongestText = 64;
-
 // Spaces around an amount, and between it and its currency (UTF-8).
 constexpr std::array<std::string_view, 6> kSpaces = {" ", "\t", "\r", "\n", "\xC2\xA0",
                                                      "\xE2\x80\xAF"};
@@ -135,7 +132,7 @@ std::optional<std::string> EntryDigits(std::string_view body)
 
 Outcome<std::string> ReadPastedAmount(std::string_view text)
 {
-    if (text.size() > kLongestText) return Failure::NotANumber;
+    if (text.size() > kLongestPastedText) return Failure::NotANumber;
     std::string_view body = Trimmed(text);
     bool negative = TakeMinus(body);
     body = Trimmed(body);

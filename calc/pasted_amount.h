@@ -2,10 +2,15 @@
 
 #include "calc/outcome.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace abaquino {
+
+// Nobody copies an amount longer than this (UTF-8 bytes); anything longer is not read at all,
+// so a front end need not read more of a clipboard than one byte beyond it.
+inline constexpr std::size_t kLongestPastedText = 64;
 
 // An amount as people copy it from documents, bank statements and spreadsheets ("1.234,56",
 // "1,234.56", "€ 12,50", "290.441 lire", " -12\n"), read into the entry text that keying it in

@@ -4,28 +4,44 @@
 
 namespace abaquino::win32 {
 
+namespace {
+
+bool OpenPatiently(HWND owner)
+{
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (OpenClipboard(owner)) return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+}  // namespace
+
 void SetClipboardText(HWND owner, const std::wstring& text)
 {
-    if (text.empty() || !OpenClipboard(owner)) return;
+    if (text.empty() || !OpenPatiently(owner)) return;
     const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
     if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-        std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
-        GlobalUnlock(memory);
-        EmptyClipboard();
-        if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+        if (auto* characters = static_cast<wchar_t*>(GlobalLock(memory))) {
+            std::copy_n(text.c_str(), text.size() + 1, characters);
+            GlobalUnlock(memory);
+            EmptyClipboard();
+            if (SetClipboardData(CF_UNICODETEXT, memory)) memory = nullptr;  // the clipboard's now
+        }
+        if (memory) GlobalFree(memory);
     }
     CloseClipboard();
 }
 
-std::wstring ClipboardText(HWND owner)
+std::optional<std::wstring> ClipboardText(HWND owner, std::size_t most)
 {
+    if (!OpenPatiently(owner)) return std::nullopt;
     std::wstring text;
-    if (!OpenClipboard(owner)) return text;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto* characters = static_cast<const wchar_t*>(GlobalLock(data))) {
-            // Bounded by the memory block, in case the text lacks its terminator.
-            const std::size_t most = GlobalSize(data) / sizeof(wchar_t);
-            text.assign(characters, std::find(characters, characters + most, L'\0'));
+            // Bounded by the memory block too, in case the text lacks its terminator.
+            const std::size_t length = std::min(GlobalSize(data) / sizeof(wchar_t), most);
+            text.assign(characters, std::find(characters, characters + length, L'\0'));
             GlobalUnlock(data);
         }
     }

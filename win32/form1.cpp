@@ -1,6 +1,7 @@
 #include "win32/form1.h"
 
 #include "designs/form1_design.h"
+#include "calc/pasted_amount.h"
 #include "win32/about_window.h"
 #include "win32/clipboard.h"
 #include "win32/wide_text.h"
@@ -309,6 +310,13 @@ void Form1::Copy(bool entry)
     SetClipboardText(window_, text);
 }
 
-void Form1::Paste() { calculator_.PasteAmount(Utf8(ClipboardText(window_))); }
+// A busy clipboard says nothing about an amount: a beep, not "Numero non valido". One character
+// more than the longest amount is enough for the logic to refuse a longer text.
+void Form1::Paste()
+{
+    const std::optional<std::wstring> text = ClipboardText(window_, kLongestPastedText + 1);
+    if (!text) return beep_();
+    calculator_.PasteAmount(Utf8(*text));
+}
 
 }  // namespace abaquino::win32

@@ -8,6 +8,7 @@
 #include "calc/failure.h"
 
 #include <algorithm>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -273,6 +274,7 @@ TEST(Form1, CopyAndPasteAnAmount)
         {L"  -12,5 ", "-12,5", 0},
         {L"dodici", "-12,5", 1},                  // refused, nothing changes
         {L"12345678901234567", "-12,5", 2},     // too long to hold whole
+        {L"1234567890123456789012345678901234567890123456789012345678901234567890", "-12,5", 3},  // read in part
     };
     for (const auto& paste : pastes) {
         PutOnClipboard(f.Handle(), paste.clipboard);
@@ -281,7 +283,7 @@ TEST(Form1, CopyAndPasteAnAmount)
         EXPECT_EQ(shown.beeps, paste.beeps);
     }
     shown.Key(VK_INSERT, {.shift = true});
-    EXPECT_EQ(shown.beeps, 3);
+    EXPECT_EQ(shown.beeps, 4);
 
     shown.Type("C7");
     shown.Key('C', {.control = true});
@@ -292,6 +294,26 @@ TEST(Form1, CopyAndPasteAnAmount)
     EXPECT_EQ(shown.Entry(), "7");
     SendMessageW(f.Handle(), WM_COMMAND, EntryDisplay::kCopyCommand, 0);  // the entry's menu
     EXPECT_EQ(FromClipboard(f.Handle()), "7");
+
+    // Another program holding the clipboard: a beep, and not a word about the amount.
+    const HANDLE held = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        const bool open = OpenClipboard(nullptr);
+        SetEvent(held);
+        WaitForSingleObject(release, INFINITE);
+        if (open) CloseClipboard();
+    });
+    WaitForSingleObject(held, INFINITE);
+    const int beeps = shown.beeps;
+    shown.Key('V', {.control = true});
+    EXPECT_EQ(shown.beeps, beeps + 1);
+    EXPECT_FALSE(f.failureBalloon().IsShown());
+    EXPECT_EQ(shown.Entry(), "7");
+    SetEvent(release);
+    holder.join();
+    CloseHandle(held);
+    CloseHandle(release);
 }
 
 TEST(Form1, EsciAndTheCloseBoxEndTheProgram)
