@@ -124,6 +124,10 @@ LRESULT frmAbout::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         Close();
         return 0;
+    case WM_DESTROY:
+        // Destroyed without unloading (its owner went first): the list holds no window that is gone.
+        windows_.Forget(window_);
+        break;
     default: break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);

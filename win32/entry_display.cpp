@@ -3,7 +3,6 @@
 #include "win32/wide_text.h"
 
 #include <commctrl.h>
-#include <imm.h>
 
 namespace abaquino::win32 {
 
@@ -16,7 +15,6 @@ void EntryDisplay::Attach(HWND edit)
 {
     edit_ = edit;
     SendMessageW(edit_, EM_SETLIMITTEXT, kLimit, 0);
-    ImmAssociateContextEx(edit_, nullptr, 0);  // no input method composes into it
     SetWindowSubclass(edit_, &EntryDisplay::Procedure, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 

@@ -8,6 +8,7 @@
 #include "win32/window_class.h"
 
 #include <commctrl.h>
+#include <imm.h>
 
 
 namespace abaquino::win32 {
@@ -47,6 +48,9 @@ Form1::Form1(HINSTANCE instance, std::function<void()> beep)
     // the click or the arrow key alone, once.
     for (const HWND option : {OptBEuro, OptBLire}) SendMessageW(option, BM_SETDONTCLICK, TRUE, 0);
     entry_.Attach(txtDisplay);
+    // Keys are the calculator's on every control: an input method would compose digits and lose
+    // them, and end its composition with an Enter.
+    ImmAssociateContextEx(window_, nullptr, IACE_CHILDREN);
     AddToolTips();
     LayOutFor(static_cast<int>(GetDpiForWindow(window_)));
     // Focus rectangles and access keys always show: this window is used from the keyboard.
@@ -185,7 +189,14 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_CLOSE:
+        // However the close comes (the close box, Esci, the task bar, another program), the
+        // other windows unload first, last loaded first, each through the list and so once.
+        for (int position = windows_.Count() - 1; position >= 1; --position) windows_.Unload(windows_.At(position));
         DestroyWindow(window_);
+        return 0;
+    case WM_QUERYENDSESSION: return TRUE;  // nothing to save
+    case WM_ENDSESSION:
+        if (wParam) SendMessageW(window_, WM_CLOSE, 0, 0);
         return 0;
     case WM_DESTROY:
         windows_.Forget(window_);

@@ -11,20 +11,9 @@ namespace {
 
 bool IsDown(int key) { return GetKeyState(key) < 0; }
 
-bool Navigates(WPARAM key)
-{
-    switch (key) {
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_UP:
-    case VK_DOWN:
-    case VK_HOME:
-    case VK_END:
-    case VK_PRIOR:
-    case VK_NEXT: return true;
-    default: return false;
-    }
-}
+bool IsArrow(WPARAM key) { return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN; }
+
+bool Navigates(WPARAM key) { return IsArrow(key) || key == VK_HOME || key == VK_END || key == VK_PRIOR || key == VK_NEXT; }
 
 std::int16_t ShiftState()
 {
@@ -93,7 +82,9 @@ bool Form1::KeyDown(const MSG& message)
         MoveFocus(!shift);
         return true;
     }
-    if (Navigates(key) && (focus == OptBLire || focus == OptBEuro)) {
+    const bool onOption = focus == OptBLire || focus == OptBEuro;
+    if (onOption && Navigates(key) && !IsArrow(key)) return true;  // only the arrows choose
+    if (onOption && IsArrow(key)) {
         const HWND other = focus == OptBLire ? OptBEuro : OptBLire;
         movingToOption_ = true;  // a Windows that clicks on focus anyway must not choose twice
         SetFocus(other);

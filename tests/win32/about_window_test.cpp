@@ -62,6 +62,30 @@ TEST(AboutWindow, OpensModallyAndClosesEveryWay)
     }
 }
 
+// Another program closes the main window while About is open: About unloads first, through the
+// list, then the program ends.
+TEST(AboutWindow, UnloadsFirstWhenTheMainWindowIsClosedFromOutside)
+{
+    const struct { const char* name; UINT message; WPARAM wParam; } closes[] = {
+        {"taskkill", WM_CLOSE, 0},
+        {"shutdown", WM_ENDSESSION, TRUE},
+    };
+    for (const auto& close : closes) {
+        ShownForm shown;
+        const HWND window = shown.form.Handle();
+        EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, 0), TRUE);
+        const HWND about = WithAboutOpen(shown, [&] { PostMessageW(window, WM_COMMAND, Form1::kInformazioniCommand, 0); },
+                                         [&](HWND) { PostMessageW(window, close.message, close.wParam, 0); });
+        ASSERT_NE(about, nullptr) << close.name;
+        shown.Pump();
+        EXPECT_FALSE(IsWindow(about)) << close.name;
+        EXPECT_FALSE(IsWindow(window)) << close.name;
+        EXPECT_EQ(shown.form.loadedWindows().Count(), 0) << close.name;
+        MSG quit{};
+        EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << close.name;
+    }
+}
+
 TEST(AboutWindow, ShowsItsDesignAndUnloadsOnlyOnce)
 {
     ShownForm shown;

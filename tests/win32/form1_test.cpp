@@ -13,6 +13,7 @@
 #include <vector>
 
 #include <commctrl.h>
+#include <imm.h>
 
 namespace abaquino::win32::testing {
 namespace {
@@ -122,6 +123,11 @@ TEST(Form1, KeysWithTheirOwnRules)
     shown.Type("+1\r");
     EXPECT_EQ(shown.Entry(), "124,7");
     EXPECT_EQ(GetFocus(), f.txtDisplay);
+
+    // No input method composes on any control, so none ends a composition with an Enter either.
+    for (HWND control = GetWindow(f.Handle(), GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        EXPECT_EQ(ImmGetContext(control), nullptr) << GetDlgCtrlID(control);
+    }
 }
 
 TEST(Form1, TabWalksTheDesignWithTheOptionsAsOneStopAndArrowsChoose)
@@ -136,6 +142,11 @@ TEST(Form1, TabWalksTheDesignWithTheOptionsAsOneStopAndArrowsChoose)
     EXPECT_TRUE(shown.Checked(f.OptBLire));
     EXPECT_FALSE(shown.Checked(f.OptBEuro));
     EXPECT_EQ(shown.Conversion(), "1.936.270");
+    for (const WORD notArrow : {VK_HOME, VK_END, VK_PRIOR, VK_NEXT}) {
+        shown.Key(notArrow);  // only the four arrows choose
+        EXPECT_EQ(GetFocus(), f.OptBLire) << notArrow;
+        EXPECT_TRUE(shown.Checked(f.OptBLire)) << notArrow;
+    }
     shown.Key(VK_TAB);
     EXPECT_EQ(GetFocus(), f.cmdNumber[1]);
     shown.Key(VK_TAB, {.shift = true});
