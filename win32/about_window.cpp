@@ -1,6 +1,7 @@
 #include "win32/about_window.h"
 
 #include "designs/about_design.h"
+#include "win32/accessible_names.h"
 #include "win32/loaded_windows.h"
 #include "win32/message_pump.h"
 #include "win32/wide_text.h"
@@ -48,6 +49,7 @@ frmAbout::frmAbout(HWND owner, LoadedWindows& windows, HINSTANCE instance)
     const MessageFont desktop = DesktopMessageFont(dpi);
     windowFontFamily_ = desktop.family;
     controls_ = BuildControls(kAboutControls, window_);
+    GiveDesignedNames(kAboutControls, controls_);
     LayOut(kAboutControls, controls_, FontDesign{windowFontFamily_, desktop.points, desktop.bold}, *fonts_);
     cmdOK = controls_[PlaceOf(kAboutControls, "cmdOK")];
     SetWindowLongPtrW(cmdOK, GWLP_ID, IDOK);  // Enter and Esc reach it as a dialog's keys

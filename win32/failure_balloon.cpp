@@ -38,6 +38,8 @@ void FailureBalloon::Show(HWND under, const std::wstring& message)
     GetWindowRect(under, &box);
     SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM((box.left + box.right) / 2, box.bottom));
     SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    // A screen reader speaks an alert as it comes; a tool tip alone it may pass over.
+    NotifyWinEvent(EVENT_SYSTEM_ALERT, tip_, OBJID_CLIENT, CHILDID_SELF);
     shown_ = true;
     SetTimer(window_, kTimer, kShownMilliseconds, nullptr);
 }

@@ -3,6 +3,7 @@
 #include "designs/form1_design.h"
 #include "calc/pasted_amount.h"
 #include "win32/about_window.h"
+#include "win32/accessible_names.h"
 #include "win32/clipboard.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
@@ -43,6 +44,7 @@ Form1::Form1(HINSTANCE instance, std::function<void()> beep)
     balloon_ = std::make_unique<FailureBalloon>(window_);
 
     controls_ = BuildControls(kForm1Controls, window_);
+    GiveDesignedNames(kForm1Controls, controls_);
     TakeControls();
     // Windows clicks a radio button that gets the focus while unchecked; here a choice is made by
     // the click or the arrow key alone, once.

@@ -3,12 +3,20 @@
 #include "win32/form1.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int show)
 {
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
-    abaquino::win32::Form1 form(instance);
-    form.Show(show);
-    return form.Pump().Run();
+    // A screen reader gets the controls' accessible objects through COM, from this thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    int status = 0;
+    {
+        abaquino::win32::Form1 form(instance);
+        form.Show(show);
+        status = form.Pump().Run();
+    }
+    if (SUCCEEDED(com)) CoUninitialize();
+    return status;
 }

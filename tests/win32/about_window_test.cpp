@@ -3,6 +3,7 @@
 
 #include "window_test_support.h"
 
+#include "designs/about_design.h"
 #include "win32/about_window.h"
 
 namespace abaquino::win32::testing {
@@ -98,6 +99,11 @@ TEST(AboutWindow, ShowsItsDesignAndUnloadsOnlyOnce)
                           labels += lstrcmpiW(kind, L"Static") == 0 && GetWindowTextLengthW(child) > 0;
                       }
                       EXPECT_EQ(labels, 7);  // every label with its text; the picture has none
+                      std::vector<HWND> controls;
+                      for (std::size_t place = 0; place < designs::kAboutControls.size(); ++place) {
+                          controls.push_back(place == 0 ? OkOf(about) : GetDlgItem(about, ControlId(place)));
+                      }
+                      ExpectDesignedNames(designs::kAboutControls, controls);
                       // A second request while it unloads is left alone.
                       LoadedWindows& windows = shown.form.loadedWindows();
                       EXPECT_TRUE(windows.BeginUnload(about));

@@ -6,6 +6,7 @@
 #include "window_test_support.h"
 
 #include "calc/failure.h"
+#include "designs/form1_design.h"
 
 #include <algorithm>
 #include <thread>
@@ -200,6 +201,33 @@ TEST(Form1, EachChoiceOfCurrencyRunsItsHandlerOnce)
     }
     EXPECT_TRUE(shown.Checked(f.OptBLire));
     for (const HWND option : {f.OptBEuro, f.OptBLire}) RemoveWindowSubclass(option, ClickOnFocus, 1);
+}
+
+// What the screen reader hears, and the alert it speaks when an operation fails.
+HWND alerted = nullptr;
+void CALLBACK RecordAlert(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) { alerted = window; }
+
+TEST(Form1, ScreenReadersHearTheDesignAndTheFailure)
+{
+    ShownForm shown;
+    Form1& f = shown.form;
+    std::vector<HWND> controls;
+    for (std::size_t place = 0; place < designs::kForm1Controls.size(); ++place) {
+        controls.push_back(GetDlgItem(f.Handle(), ControlId(place)));
+    }
+    ExpectDesignedNames(designs::kForm1Controls, controls);
+
+    alerted = nullptr;
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, RecordAlert,
+                                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    shown.Type("1/0\r");
+    for (int wait = 0; wait < 100 && !alerted; ++wait) {
+        Sleep(10);
+        shown.Pump();
+    }
+    UnhookWinEvent(hook);
+    EXPECT_EQ(alerted, f.failureBalloon().Handle());
+    EXPECT_EQ(ReadAloudOf(f.failureBalloon().Handle()).name, FailureMessage(Failure::DivisionByZero));
 }
 
 TEST(Form1, AFailureBeepsShowsItsMessageChangesNothingAndGoesOnTheNextKeyOrClick)

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include <oleacc.h>
+
 namespace abaquino::win32::testing {
 
 namespace {
@@ -142,6 +144,42 @@ HWND WithAboutOpen(ShownForm& shown, const std::function<void()>& open,
     KillTimer(nullptr, timer);
     insideAbout = nullptr;
     return seenAbout;
+}
+
+ReadAloud ReadAloudOf(HWND control)
+{
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // as any screen reader does; once is enough
+    IAccessible* object = nullptr;
+    const HRESULT found = AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object));
+    if (FAILED(found)) return {"(no object: " + std::to_string(static_cast<unsigned long>(found)) + ")", "", ""};
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    const auto read = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, BSTR*)) {
+        BSTR text = nullptr;
+        const HRESULT result = (object->*property)(self, &text);
+        std::string said = result == S_OK && text ? Utf8(text) : "(none)";
+        SysFreeString(text);
+        return said;
+    };
+    ReadAloud heard{read(&IAccessible::get_accName), read(&IAccessible::get_accDescription),
+                    read(&IAccessible::get_accHelp)};
+    object->Release();
+    return heard;
+}
+
+void ExpectDesignedNames(std::span<const designs::ControlDesign> table, const std::vector<HWND>& controls)
+{
+    ASSERT_EQ(controls.size(), table.size());
+    for (std::size_t place = 0; place < table.size(); ++place) {
+        const designs::ControlDesign& design = table[place];
+        const ReadAloud heard = ReadAloudOf(controls[place]);
+        const std::string_view name = design.accessibleName.empty() ? design.caption : design.accessibleName;
+        EXPECT_EQ(heard.name, name) << design.name << " " << design.index;
+        if (design.accessibleDescription.empty()) continue;
+        EXPECT_EQ(heard.description, design.accessibleDescription) << design.name << " " << design.index;
+        EXPECT_EQ(heard.help, design.accessibleDescription) << design.name << " " << design.index;
+    }
 }
 
 }  // namespace abaquino::win32::testing

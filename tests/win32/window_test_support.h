@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
+#include <vector>
 #include <string_view>
 
 namespace abaquino::win32::testing {
@@ -54,6 +56,17 @@ public:
     int beeps = 0;
     Form1 form{GetModuleHandleW(nullptr), [this] { ++beeps; }};
 };
+
+// What a screen reader reads of a control through its accessible object: name, description and
+// help text, or "(none)" where the object has nothing to say.
+struct ReadAloud {
+    std::string name, description, help;
+};
+ReadAloud ReadAloudOf(HWND control);
+
+// The controls of a window made from `table` say what the design says: its name, or else the
+// caption, and its description, also as the help text.
+void ExpectDesignedNames(std::span<const designs::ControlDesign> table, const std::vector<HWND>& controls);
 
 // Runs `inside` from within the modal loop of the About window that `open` opens; `inside`
 // must close it. Gives the About window it saw, or null when none opened.

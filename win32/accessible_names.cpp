@@ -1,0 +1,207 @@
+#include "win32/accessible_names.h"
+
+#include "win32/wide_text.h"
+
+#include <string>
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+namespace abaquino::win32 {
+
+namespace {
+
+bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+
+// Gives a copy for the caller to free, or S_FALSE when there is nothing to say.
+HRESULT Answer(const std::wstring& text, BSTR* out)
+{
+    if (!out) return E_POINTER;
+    *out = text.empty() ? nullptr : SysAllocString(text.c_str());
+    if (text.empty()) return S_FALSE;
+    return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+// The system's object for a control, answering for it except for its name, description and help.
+class DesignedObject final : public IAccessible, public IOleWindow {
+public:
+    DesignedObject(IAccessible* standard, HWND control, std::wstring name, std::wstring description)
+        : standard_(standard), control_(control), name_(std::move(name)), description_(std::move(description))
+    {
+    }
+    DesignedObject(const DesignedObject&) = delete;
+    DesignedObject& operator=(const DesignedObject&) = delete;
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override
+    {
+        if (!out) return E_POINTER;
+        if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible)) {
+            *out = static_cast<IAccessible*>(this);
+        } else if (id == __uuidof(IOleWindow)) {
+            *out = static_cast<IOleWindow*>(this);
+        } else {
+            *out = nullptr;
+            return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0) delete this;
+        return static_cast<ULONG>(left);
+    }
+
+    // IOleWindow: how a client finds the control from its object.
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override
+    {
+        if (!window) return E_POINTER;
+        *window = control_;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+    // What the design says.
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
+    {
+        return IsSelf(child) && !name_.empty() ? Answer(name_, name) : standard_->get_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override
+    {
+        return IsSelf(child) && !description_.empty() ? Answer(description_, text)
+                                                      : standard_->get_accDescription(child, text);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override
+    {
+        return IsSelf(child) && !description_.empty() ? Answer(description_, help) : standard_->get_accHelp(child, help);
+    }
+
+    // Everything else as the system answers it.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return standard_->GetTypeInfoCount(count); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override
+    {
+        return standard_->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override
+    {
+        return standard_->GetIDsOfNames(id, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags, DISPPARAMS* parameters,
+                                     VARIANT* result, EXCEPINFO* exception, UINT* wrong) override
+    {
+        return standard_->Invoke(member, id, locale, flags, parameters, result, exception, wrong);
+    }
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override { return standard_->get_accChildCount(count); }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override
+    {
+        return standard_->get_accChild(child, object);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override
+    {
+        return standard_->get_accValue(child, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
+    {
+        return standard_->get_accRole(child, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
+    {
+        return standard_->get_accState(child, state);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override
+    {
+        return standard_->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override
+    {
+        return standard_->get_accKeyboardShortcut(child, shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override { return standard_->get_accFocus(child); }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override
+    {
+        return standard_->get_accSelection(children);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override
+    {
+        return standard_->get_accDefaultAction(child, action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long how, VARIANT child) override { return standard_->accSelect(how, child); }
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override
+    {
+        return standard_->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override
+    {
+        return standard_->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override
+    {
+        return standard_->accHitTest(x, y, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override { return standard_->accDoDefaultAction(child); }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override { return standard_->put_accName(child, name); }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override
+    {
+        return standard_->put_accValue(child, value);
+    }
+
+private:
+    ~DesignedObject() { standard_->Release(); }
+
+    LONG references_ = 1;
+    IAccessible* standard_;
+    HWND control_;
+    std::wstring name_;
+    std::wstring description_;
+};
+
+// What one control says, and its object once a client has asked for it.
+struct Designed {
+    const designs::ControlDesign& design;
+    DesignedObject* object = nullptr;
+};
+
+LRESULT CALLBACK Answering(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+{
+    auto& designed = *reinterpret_cast<Designed*>(data);
+    switch (message) {
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lParam) != OBJID_CLIENT) break;
+        if (!designed.object) {
+            IAccessible* standard = nullptr;
+            if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                                 reinterpret_cast<void**>(&standard)))) {
+                break;
+            }
+            designed.object = new DesignedObject(standard, control, Wide(designed.design.accessibleName),
+                                                 Wide(designed.design.accessibleDescription));
+        }
+        return LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(designed.object));
+    case WM_NCDESTROY:
+        // A client may hold the object longer; it answers from the system's object, which knows
+        // that the control is gone.
+        RemoveWindowSubclass(control, &Answering, 0);
+        if (designed.object) designed.object->Release();
+        delete &designed;
+        break;
+    default: break;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+}  // namespace
+
+void GiveDesignedNames(std::span<const designs::ControlDesign> table, std::span<const HWND> controls)
+{
+    for (std::size_t place = 0; place < table.size() && place < controls.size(); ++place) {
+        const designs::ControlDesign& design = table[place];
+        if (design.accessibleName.empty() && design.accessibleDescription.empty()) continue;
+        SetWindowSubclass(controls[place], &Answering, 0, reinterpret_cast<DWORD_PTR>(new Designed{design}));
+    }
+}
+
+}  // namespace abaquino::win32

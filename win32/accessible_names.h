@@ -1,0 +1,19 @@
+#pragma once
+
+// What a screen reader hears of each control: the system's own accessible object, with the name
+// and the description from the window's design. NVDA and JAWS read these objects directly;
+// Narrator through UI Automation, which shows the description as the help text too.
+
+#include "designs/control_design.h"
+
+#include <span>
+
+#include <windows.h>
+
+namespace abaquino::win32 {
+
+// Each control of `controls`, made from `table`, answers WM_GETOBJECT with its designed name and
+// description where the design has them, until it is destroyed.
+void GiveDesignedNames(std::span<const designs::ControlDesign> table, std::span<const HWND> controls);
+
+}  // namespace abaquino::win32
