@@ -6,14 +6,26 @@ namespace abaquino::win32 {
 
 FailureBalloon::FailureBalloon(HWND window)
     : window_(window),
-      tip_(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+      tip_(CreateWindowExW(WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TRANSPARENT, TOOLTIPS_CLASSW, nullptr,
                            WS_POPUP | TTS_BALLOON | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
                            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)), nullptr))
 {
     TTTOOLINFOW tool = Tool();
     SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 400);
+    // Layered and transparent, the desktop itself sends clicks to what lies under it; opaque.
+    SetLayeredWindowAttributes(tip_, 0, 255, LWA_ALPHA);
+    SetWindowSubclass(tip_, &FailureBalloon::LetClicksThrough, 0, 0);
+}
+
+// A click where the balloon lies reaches the control under it (and closes the balloon, as any
+// click does): the balloon must never keep the user from choosing the other currency.
+LRESULT CALLBACK FailureBalloon::LetClicksThrough(HWND tip, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                 DWORD_PTR)
+{
+    if (message == WM_NCHITTEST) return HTTRANSPARENT;
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(tip, &FailureBalloon::LetClicksThrough, 0);
+    return DefSubclassProc(tip, message, wParam, lParam);
 }
 
 FailureBalloon::~FailureBalloon() { DestroyWindow(tip_); }
@@ -22,7 +34,7 @@ TTTOOLINFOW FailureBalloon::Tool()
 {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE | TTF_IDISHWND;
+    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE | TTF_IDISHWND | TTF_TRANSPARENT;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(window_);
     tool.lpszText = text_.data();
@@ -34,6 +46,7 @@ void FailureBalloon::Show(HWND under, const std::wstring& message)
     text_ = message;
     TTTOOLINFOW tool = Tool();
     SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kMaxWidth, static_cast<int>(GetDpiForWindow(window_)), 96));
     RECT box{};
     GetWindowRect(under, &box);
     SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM((box.left + box.right) / 2, box.bottom));

@@ -8,12 +8,14 @@
 namespace abaquino::win32 {
 
 // The message of a failed operation: a balloon pointing at the entry display. The window hides
-// it on the next key or click, on any write to either display, and when its timer kTimer,
-// set on the window, fires after kShownMilliseconds.
+// it on the next key or click, on any write to either display, when it is deactivated or
+// minimised, and when its timer kTimer, set on the window, fires after kShownMilliseconds.
+// Clicks go through it to whatever lies under it.
 class FailureBalloon {
 public:
     static constexpr UINT kShownMilliseconds = 4000;
     static constexpr UINT_PTR kTimer = 1;
+    static constexpr int kMaxWidth = 400;  // pixels at 96 dpi
 
     explicit FailureBalloon(HWND window);
     ~FailureBalloon();
@@ -28,6 +30,7 @@ public:
 
 private:
     TTTOOLINFOW Tool();
+    static LRESULT CALLBACK LetClicksThrough(HWND tip, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
 
     HWND window_;
     HWND tip_;

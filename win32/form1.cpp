@@ -179,10 +179,15 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         // Also sent while the window is being created, before the balloon exists.
         if (balloon_) balloon_->Hide();
         break;
+    case WM_SIZE:
+        if (wParam == SIZE_MINIMIZED && balloon_) balloon_->Hide();
+        break;
     case WM_ACTIVATE:
         // The control that had the focus gets it back when the window is active again, after
-        // another program or the About window, as in a dialog.
+        // another program or the About window, as in a dialog. The balloon is not left over
+        // another program.
         if (LOWORD(wParam) == WA_INACTIVE) {
+            if (balloon_) balloon_->Hide();
             const HWND focus = GetFocus();
             if (focus && IsChild(window_, focus)) lastFocus_ = focus;
         } else if (lastFocus_ && IsWindow(lastFocus_) && !HIWORD(wParam)) {

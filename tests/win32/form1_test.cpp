@@ -9,6 +9,7 @@
 #include "designs/form1_design.h"
 
 #include <algorithm>
+#include <functional>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -257,6 +258,58 @@ TEST(Form1, AFailureBeepsShowsItsMessageChangesNothingAndGoesOnTheNextKeyOrClick
     shown.Type("/0\r");
     ASSERT_TRUE(f.failureBalloon().IsShown());
     SendMessageW(f.Handle(), WM_TIMER, FailureBalloon::kTimer, 0);  // its time is up
+    EXPECT_FALSE(f.failureBalloon().IsShown());
+
+    // Nor is it left over another program, or over nothing.
+    const struct { const char* name; std::function<void()> away, back; } leavings[] = {
+        {"deactivated", [&] { SendMessageW(f.Handle(), WM_ACTIVATE, WA_INACTIVE, 0); }, [] {}},
+        {"minimised", [&] { ShowWindow(f.Handle(), SW_MINIMIZE); }, [&] { ShowWindow(f.Handle(), SW_RESTORE); }},
+    };
+    for (const auto& leaving : leavings) {
+        shown.Type("\r");
+        ASSERT_TRUE(f.failureBalloon().IsShown()) << leaving.name;
+        leaving.away();
+        EXPECT_FALSE(f.failureBalloon().IsShown()) << leaving.name;
+        leaving.back();
+    }
+}
+
+// A real click where the balloon lies reaches the option under it: the currency the user
+// chooses is the one the next result is converted into.
+TEST(Form1, AClickThroughTheFailureReachesTheControlUnderIt)
+{
+    ShownForm shown;
+    Form1& f = shown.form;
+    SetForegroundWindow(f.Handle());
+    shown.Type("7/0\r");
+    ASSERT_TRUE(f.failureBalloon().IsShown());
+    const HWND balloon = f.failureBalloon().Handle();
+    RECT lire{};
+    GetWindowRect(f.OptBLire, &lire);
+    const POINT at{(lire.left + lire.right) / 2, (lire.top + lire.bottom) / 2};
+    RECT tip{};
+    GetWindowRect(balloon, &tip);
+    SetWindowPos(balloon, HWND_TOPMOST, at.x - (tip.right - tip.left) / 2, at.y - (tip.bottom - tip.top) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE);
+    GetWindowRect(balloon, &tip);
+    ASSERT_TRUE(PtInRect(&tip, at));
+    Sleep(100);  // the desktop has the balloon where it now is, as when a user clicks
+    shown.Pump();
+    INPUT click[2]{};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    for (INPUT& input : click) {  // at the point itself, wherever the pointer was
+        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    }
+    click[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
+    SendInput(2, click, sizeof(INPUT));
+    for (int wait = 0; wait < 500 && !shown.Checked(f.OptBLire); ++wait) {
+        Sleep(10);
+        shown.Pump();
+    }
+    EXPECT_TRUE(shown.Checked(f.OptBLire));
+    EXPECT_TRUE(f.LireOption());
     EXPECT_FALSE(f.failureBalloon().IsShown());
 }
 
