@@ -16,7 +16,8 @@ FailureBalloon::FailureBalloon(QWidget* window) : QObject(window), window_(windo
 void FailureBalloon::Show(QWidget* under, const QString& message)
 {
     if (!tip_) {
-        tip_ = new QLabel(window_, Qt::ToolTip);
+        // Clicks go through to what lies under it, the Lire option above all.
+        tip_ = new QLabel(window_, Qt::ToolTip | Qt::WindowTransparentForInput);
         tip_->setObjectName(QStringLiteral("failureBalloon"));
         tip_->setPalette(QToolTip::palette());
         tip_->setFont(QToolTip::font());
@@ -45,13 +46,20 @@ bool FailureBalloon::IsShown() const { return shown_ && tip_ && tip_->isVisible(
 
 QString FailureBalloon::Text() const { return shown_ && tip_ ? tip_->text() : QString(); }
 
-// Seen before any control or key filter, so a key that a control swallows still closes it.
-bool FailureBalloon::eventFilter(QObject* /*watched*/, QEvent* event)
+// Seen before any control or key filter, so a key that a control swallows still closes it. Nor
+// is it left over another program or over a minimised window.
+bool FailureBalloon::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
     case QEvent::NonClientAreaMouseButtonPress: Hide(); break;
+    case QEvent::WindowDeactivate:
+        if (watched == window_) Hide();
+        break;
+    case QEvent::WindowStateChange:
+        if (watched == window_ && window_->isMinimized()) Hide();
+        break;
     default: break;
     }
     return false;

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QWindow>
 
 namespace abaquino::ui::testing {
 namespace {
@@ -159,6 +160,19 @@ TEST(Form1Failure, BeepsShowsItsMessageAndClosesItOnTheNextKeyClickOrAfterAWhile
     fail();
     shown.form.calculator().RefreshConversion();  // either display changing
     EXPECT_TRUE(BalloonClosed(shown)) << "a display changed";
+    fail();
+    QEvent deactivated(QEvent::WindowDeactivate);
+    QApplication::sendEvent(&shown.form, &deactivated);
+    EXPECT_TRUE(BalloonClosed(shown)) << "another program active";
+    fail();
+    shown.form.showMinimized();
+    EXPECT_TRUE(BalloonClosed(shown)) << "minimised";
+    shown.form.showNormal();
+    fail();
+    const QWidget* tip = shown.form.findChild<QWidget*>(QStringLiteral("failureBalloon"));
+    ASSERT_NE(tip, nullptr);
+    ASSERT_NE(tip->windowHandle(), nullptr);
+    EXPECT_TRUE(tip->windowHandle()->flags().testFlag(Qt::WindowTransparentForInput)) << "clicks go through";
 
     fail();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !shown.form.failureBalloon().IsShown(); },
