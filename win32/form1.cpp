@@ -5,6 +5,7 @@
 #include "win32/about_window.h"
 #include "win32/accessible_names.h"
 #include "win32/clipboard.h"
+#include "win32/option_focus.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -48,7 +49,10 @@ Form1::Form1(HINSTANCE instance, std::function<void()> beep)
     TakeControls();
     // Windows clicks a radio button that gets the focus while unchecked; here a choice is made by
     // the click or the arrow key alone, once.
-    for (const HWND option : {OptBEuro, OptBLire}) SendMessageW(option, BM_SETDONTCLICK, TRUE, 0);
+    for (const HWND option : {OptBEuro, OptBLire}) {
+        SendMessageW(option, BM_SETDONTCLICK, TRUE, 0);
+        ShowFocusAroundBox(option);
+    }
     entry_.Attach(txtDisplay);
     // Keys are the calculator's on every control: an input method would compose digits and lose
     // them, and end its composition with an Enter.

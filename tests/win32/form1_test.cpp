@@ -132,13 +132,29 @@ TEST(Form1, KeysWithTheirOwnRules)
     }
 }
 
+// How many colours the control shows along its top edge, where a focus cue goes.
+std::size_t ColoursAlongTheEdge(HWND control)
+{
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RECT client{};
+    GetClientRect(control, &client);
+    const HDC dc = GetDC(control);
+    std::vector<COLORREF> seen;
+    for (int x = 0; x < client.right; ++x) seen.push_back(GetPixel(dc, x, 0));
+    ReleaseDC(control, dc);
+    std::sort(seen.begin(), seen.end());
+    return static_cast<std::size_t>(std::unique(seen.begin(), seen.end()) - seen.begin());
+}
+
 TEST(Form1, TabWalksTheDesignWithTheOptionsAsOneStopAndArrowsChoose)
 {
     ShownForm shown;
     Form1& f = shown.form;
     shown.Type("1000");
+    EXPECT_EQ(ColoursAlongTheEdge(f.OptBEuro), 1u);
     shown.Key(VK_TAB);
     EXPECT_EQ(GetFocus(), f.OptBEuro);  // the chosen option stands at the group's place
+    EXPECT_GT(ColoursAlongTheEdge(f.OptBEuro), 1u);  // and shows that it has the focus
     shown.Key(VK_RIGHT);
     EXPECT_EQ(GetFocus(), f.OptBLire);
     EXPECT_TRUE(shown.Checked(f.OptBLire));
