@@ -36,8 +36,8 @@ MessageFont DesktopMessageFont(int dpi)
 
 }  // namespace
 
-frmAbout::frmAbout(HWND owner, LoadedWindows& windows, HINSTANCE instance)
-    : owner_(owner), windows_(windows)
+frmAbout::frmAbout(HWND owner, LoadedWindows& windows, HINSTANCE instance, HighContrast highContrast)
+    : owner_(owner), windows_(windows), highContrast_(std::move(highContrast)), palette_{highContrast_()}
 {
     RegisterWindowClass(instance, kClassName, &ObjectProcedure<frmAbout>, nullptr, nullptr,
                         GetSysColorBrush(COLOR_BTNFACE));
@@ -109,11 +109,16 @@ LRESULT frmAbout::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_CTLCOLORSTATIC: {
         const HDC dc = reinterpret_cast<HDC>(wParam);
-        const std::optional<Rgb> designed = TextColourOf(kAboutControls, reinterpret_cast<HWND>(lParam));
-        SetTextColor(dc, designed ? ColourRef(*designed) : GetSysColor(COLOR_BTNTEXT));
+        SetTextColor(dc, palette_.Text(TextColourOf(kAboutControls, reinterpret_cast<HWND>(lParam))));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+        palette_ = Palette{highContrast_()};
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+        break;
     // Both draw at the window's scale, known once its fonts are made.
     case WM_DRAWITEM:
         if (!fonts_) break;
@@ -141,6 +146,13 @@ void frmAbout::Paint()
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(window_, &paint);
     const int dpi = fonts_->Dpi();
+    if (palette_.highContrast) {  // an etched rule in the scheme's own light and shadow
+        const LineDesign& line = kAboutRule.front();
+        RECT rule{Pixels(line.x1, dpi), Pixels(line.y1, dpi) - 1, Pixels(line.x2, dpi) + 1, Pixels(line.y1, dpi) + 1};
+        DrawEdge(dc, &rule, EDGE_ETCHED, BF_TOP);
+        EndPaint(window_, &paint);
+        return;
+    }
     for (const LineDesign& line : kAboutRule) {
         const int y = Pixels(line.y1, dpi);
         const RECT stroke{Pixels(line.x1, dpi), y, Pixels(line.x2, dpi) + 1, y + line.pixelWidth};

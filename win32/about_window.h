@@ -1,5 +1,6 @@
 #pragma once
 
+#include "win32/colours.h"
 #include "win32/control_table.h"
 
 #include <cstdint>
@@ -21,7 +22,7 @@ class frmAbout {
 public:
     static constexpr wchar_t kClassName[] = L"AbaquinofrmAbout";
 
-    frmAbout(HWND owner, LoadedWindows& windows, HINSTANCE instance);
+    frmAbout(HWND owner, LoadedWindows& windows, HINSTANCE instance, HighContrast highContrast);
     ~frmAbout();
     frmAbout(const frmAbout&) = delete;
     frmAbout& operator=(const frmAbout&) = delete;
@@ -45,6 +46,8 @@ private:
 
     HWND owner_;
     LoadedWindows& windows_;
+    HighContrast highContrast_;
+    Palette palette_;
     HWND window_ = nullptr;
     std::unique_ptr<Fonts> fonts_;
     std::vector<HWND> controls_;

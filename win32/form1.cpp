@@ -25,11 +25,12 @@ constexpr DWORD kExtendedStyle = WS_EX_CONTROLPARENT;
 
 }  // namespace
 
-Form1::Form1(HINSTANCE instance, std::function<void()> beep)
+Form1::Form1(HINSTANCE instance, std::function<void()> beep, HighContrast highContrast)
     : instance_(instance),
       beep_(beep ? std::move(beep) : std::function<void()>([] { MessageBeep(MB_OK); })),
-      background_(CreateSolidBrush(ColourRef(kForm1Background)))
+      highContrast_(highContrast ? std::move(highContrast) : HighContrast(SystemHighContrast))
 {
+    TakeColours();
     RegisterWindowClass(instance, kClassName, &ObjectProcedure<Form1>, LoadIconW(instance, L"IDI_ICON1"),
                         static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
                                                       GetSystemMetrics(SM_CXSMICON),
@@ -152,6 +153,12 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CTLCOLORSTATIC:
         return ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+        TakeColours();
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+        break;
     case WM_ERASEBKGND: {
         RECT client{};
         GetClientRect(window_, &client);
@@ -254,7 +261,7 @@ void Form1::Command(int id, int notification)
     }
 }
 
-// Labels and options on the window's grey, in their designed colours; the conversion display is
+// Labels and options on the window's face, in their designed colours; the conversion display is
 // read-only but stays white, as a display does.
 LRESULT Form1::ControlColours(HDC dc, HWND control)
 {
@@ -263,9 +270,17 @@ LRESULT Form1::ControlColours(HDC dc, HWND control)
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
-    SetTextColor(dc, ColourRef(TextColourOf(kForm1Controls, control).value_or(Rgb{0, 0, 0})));
-    SetBkColor(dc, ColourRef(kForm1Background));
+    SetTextColor(dc, palette_.Text(TextColourOf(kForm1Controls, control).value_or(Rgb{0, 0, 0})));
+    SetBkColor(dc, palette_.Face(kForm1Background));
     return reinterpret_cast<LRESULT>(background_);
+}
+
+// At start, and again whenever the user changes colours, theme or high contrast.
+void Form1::TakeColours()
+{
+    palette_ = Palette{highContrast_()};
+    if (background_) DeleteObject(background_);
+    background_ = CreateSolidBrush(palette_.Face(kForm1Background));
 }
 
 void Form1::Choose(HWND option)
@@ -283,7 +298,7 @@ void Form1::Esci_Click(std::int16_t /*Index*/) { SendMessageW(window_, WM_CLOSE,
 
 void Form1::Informazioni_Click()
 {
-    frmAbout about(window_, windows_, instance_);
+    frmAbout about(window_, windows_, instance_, highContrast_);
     about.ShowModal(pump_);
 }
 

@@ -2,6 +2,7 @@
 
 #include "calc/calculator.h"
 #include "calc/calculator_view.h"
+#include "win32/colours.h"
 #include "win32/control_table.h"
 #include "win32/entry_display.h"
 #include "win32/failure_balloon.h"
@@ -26,8 +27,9 @@ public:
     static constexpr int kEsciCommand = 1;
     static constexpr int kInformazioniCommand = 2;
 
-    // beep sounds the system alert; tests pass their own to count the beeps.
-    explicit Form1(HINSTANCE instance, std::function<void()> beep = {});
+    // beep sounds the system alert, highContrast says whether high contrast is on; tests pass
+    // their own.
+    explicit Form1(HINSTANCE instance, std::function<void()> beep = {}, HighContrast highContrast = {});
     ~Form1() override;
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
@@ -87,6 +89,7 @@ private:
     SIZE FrameSize(int dpi) const;
     void Command(int id, int notification);
     LRESULT ControlColours(HDC dc, HWND control);
+    void TakeColours();
     bool KeyDown(const MSG& message);
     void Choose(HWND option);
     HWND ChosenOption() const;
@@ -100,6 +103,8 @@ private:
     LoadedWindows windows_;
     MessagePump pump_{*this};
     std::function<void()> beep_;
+    HighContrast highContrast_;
+    Palette palette_;
     std::unique_ptr<Fonts> fonts_;
     std::vector<HWND> controls_;  // in table order
     EntryDisplay entry_;
@@ -107,7 +112,7 @@ private:
     HWND toolTips_ = nullptr;
     HWND lastFocus_ = nullptr;  // while another window is active
     bool movingToOption_ = false;  // an arrow key moves the focus to the other option
-    HBRUSH background_;
+    HBRUSH background_ = nullptr;
 };
 
 }  // namespace abaquino::win32

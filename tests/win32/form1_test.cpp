@@ -329,6 +329,51 @@ TEST(Form1, AClickThroughTheFailureReachesTheControlUnderIt)
     EXPECT_FALSE(f.failureBalloon().IsShown());
 }
 
+// The text and face colours a window gives a label or option of its own.
+std::pair<COLORREF, COLORREF> ColoursOf(HWND window, HWND control)
+{
+    const HDC dc = CreateCompatibleDC(nullptr);
+    SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    const std::pair colours{GetTextColor(dc), GetBkColor(dc)};
+    DeleteDC(dc);
+    return colours;
+}
+
+// High contrast on, in a black scheme: the designed grey, blue, black and yellow give way to the
+// scheme's colours in both windows, and come back when it goes off.
+TEST(Form1, HighContrastPaintsBothWindowsInTheSchemesColours)
+{
+    ShownForm shown;
+    Form1& f = shown.form;
+    const std::pair designed{RGB(0, 0, 255), RGB(192, 192, 192)};
+    EXPECT_EQ(ColoursOf(f.Handle(), f.Label1), designed);
+    const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
+    const COLORREF scheme[] = {RGB(0, 0, 0), RGB(255, 255, 0)};
+    COLORREF saved[std::size(elements)];
+    for (std::size_t i = 0; i < std::size(elements); ++i) saved[i] = GetSysColor(elements[i]);
+    const std::pair readable{scheme[1], scheme[0]};
+
+    ASSERT_TRUE(SetSysColors(2, elements, scheme));
+    shown.highContrast = true;
+    SendMessageW(f.Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    for (const HWND control : {f.Label1, f.Label2, f.Label3, f.OptBLire, f.OptBEuro}) {
+        EXPECT_EQ(ColoursOf(f.Handle(), control), readable) << GetDlgCtrlID(control);
+    }
+    WithAboutOpen(shown, [&] { PostMessageW(f.Handle(), WM_COMMAND, Form1::kInformazioniCommand, 0); },
+                  [&](HWND about) {
+                      for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                          if (child == GetDlgItem(about, IDOK)) continue;
+                          EXPECT_EQ(ColoursOf(about, child), readable) << Utf8(WindowText(child));
+                      }
+                      SendMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
+                  });
+
+    shown.highContrast = false;
+    SetSysColors(2, elements, saved);
+    SendMessageW(f.Handle(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(ColoursOf(f.Handle(), f.Label1), designed);
+}
+
 TEST(Form1, NoEditBypassesTheCalculator)
 {
     ShownForm shown;

@@ -54,7 +54,8 @@ public:
 
     EmptiedQueue emptied;
     int beeps = 0;
-    Form1 form{GetModuleHandleW(nullptr), [this] { ++beeps; }};
+    bool highContrast = false;
+    Form1 form{GetModuleHandleW(nullptr), [this] { ++beeps; }, [this] { return highContrast; }};
 };
 
 // What a screen reader reads of a control through its accessible object: name, description and

@@ -1,0 +1,12 @@
+#include "win32/colours.h"
+
+namespace abaquino::win32 {
+
+bool SystemHighContrast()
+{
+    HIGHCONTRASTW state{};
+    state.cbSize = sizeof(state);
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(state), &state, 0) && (state.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+}  // namespace abaquino::win32

@@ -1,0 +1,35 @@
+#pragma once
+
+// The colours both windows paint with: the design's grey, blue, black and yellow, or under high
+// contrast the colours of the scheme the user chose, so that every text stays readable.
+
+#include "designs/control_design.h"
+
+#include <functional>
+#include <optional>
+
+#include <windows.h>
+
+namespace abaquino::win32 {
+
+// Whether Windows' high contrast is on. Windows pass their own function to test with.
+using HighContrast = std::function<bool()>;
+bool SystemHighContrast();
+
+struct Palette {
+    bool highContrast = false;
+
+    // A window's or a label's face; the design's, if it has one, outside high contrast.
+    COLORREF Face(std::optional<designs::Rgb> designed) const
+    {
+        return designed && !highContrast ? RGB(designed->red, designed->green, designed->blue)
+                                         : GetSysColor(COLOR_BTNFACE);
+    }
+    COLORREF Text(std::optional<designs::Rgb> designed) const
+    {
+        return designed && !highContrast ? RGB(designed->red, designed->green, designed->blue)
+                                         : GetSysColor(COLOR_BTNTEXT);
+    }
+};
+
+}  // namespace abaquino::win32
