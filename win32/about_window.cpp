@@ -41,25 +41,33 @@ frmAbout::frmAbout(HWND owner, LoadedWindows& windows, HINSTANCE instance, HighC
 {
     RegisterWindowClass(instance, kClassName, &ObjectProcedure<frmAbout>, nullptr, nullptr,
                         GetSysColorBrush(COLOR_BTNFACE));
-    // Owned by the main window: no task-bar button, always above its owner.
-    window_ = CreateWindowExW(kExtendedStyle, kClassName, Wide(kAbout.caption).c_str(), kStyle, 0, 0, 0, 0,
-                              owner, nullptr, instance, this);
-    const int dpi = static_cast<int>(GetDpiForWindow(owner));
-    fonts_ = std::make_unique<Fonts>(dpi);
-    const MessageFont desktop = DesktopMessageFont(dpi);
-    windowFontFamily_ = desktop.family;
+    // Owned by the main window: no task-bar button, always above its owner. Made at its place
+    // first, so that it knows the scale of the monitor it opens on.
+    window_ = CreateWindowExW(kExtendedStyle, kClassName, Wide(kAbout.caption).c_str(), kStyle,
+                              Pixels(kAboutLeft), Pixels(kAboutTop), 0, 0, owner, nullptr, instance, this);
     controls_ = BuildControls(kAboutControls, window_);
     GiveDesignedNames(kAboutControls, controls_);
-    LayOut(kAboutControls, controls_, FontDesign{windowFontFamily_, desktop.points, desktop.bold}, *fonts_);
     cmdOK = controls_[PlaceOf(kAboutControls, "cmdOK")];
     SetWindowLongPtrW(cmdOK, GWLP_ID, IDOK);  // Enter and Esc reach it as a dialog's keys
-
+    const int dpi = static_cast<int>(GetDpiForWindow(window_));
+    LayOutFor(dpi);
     RECT frame = PixelRect(kAboutLeft, kAboutTop, kAbout.clientWidth, kAbout.clientHeight, dpi);
     AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExtendedStyle, static_cast<UINT>(dpi));
     SetWindowPos(window_, nullptr, frame.left, frame.top, frame.right - frame.left,
                  frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     windows_.Load(window_);
+}
+
+// Fonts, places and sizes at a resolution, in the desktop's message font for it. The old fonts go
+// only once no control uses them any more.
+void frmAbout::LayOutFor(int dpi)
+{
+    auto fonts = std::make_unique<Fonts>(dpi);
+    const MessageFont desktop = DesktopMessageFont(dpi);
+    windowFontFamily_ = desktop.family;
+    LayOut(kAboutControls, controls_, FontDesign{windowFontFamily_, desktop.points, desktop.bold}, *fonts);
+    fonts_ = std::move(fonts);
 }
 
 frmAbout::~frmAbout()
@@ -128,6 +136,14 @@ LRESULT frmAbout::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (!fonts_) break;
         Paint();
         return 0;
+    case WM_DPICHANGED: {  // moved to a monitor of another scale
+        LayOutFor(HIWORD(wParam));
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(window_, nullptr, TRUE);
+        return 0;
+    }
     case WM_CLOSE:
         Close();
         return 0;

@@ -40,6 +40,7 @@ private:
     template <class Window>
     friend LRESULT CALLBACK ObjectProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void LayOutFor(int dpi);
     void Close();
     void Paint();
     void DrawPicture(const DRAWITEMSTRUCT& item) const;

@@ -41,12 +41,12 @@ TTTOOLINFOW FailureBalloon::Tool()
     return tool;
 }
 
-void FailureBalloon::Show(HWND under, const std::wstring& message)
+void FailureBalloon::Show(HWND under, const std::wstring& message, int dpi)
 {
     text_ = message;
     TTTOOLINFOW tool = Tool();
     SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kMaxWidth, static_cast<int>(GetDpiForWindow(window_)), 96));
+    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kMaxWidth, dpi, 96));
     RECT box{};
     GetWindowRect(under, &box);
     SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM((box.left + box.right) / 2, box.bottom));

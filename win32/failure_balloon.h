@@ -22,11 +22,13 @@ public:
     FailureBalloon(const FailureBalloon&) = delete;
     FailureBalloon& operator=(const FailureBalloon&) = delete;
 
-    void Show(HWND under, const std::wstring& message);
+    // At the window's resolution, which may differ from the one it was made at.
+    void Show(HWND under, const std::wstring& message, int dpi);
     void Hide();
     bool IsShown() const { return shown_; }
     const std::wstring& Text() const { return text_; }
     HWND Handle() const { return tip_; }
+    int MaxWidth() const { return static_cast<int>(SendMessageW(tip_, TTM_GETMAXTIPWIDTH, 0, 0)); }
 
 private:
     TTTOOLINFOW Tool();

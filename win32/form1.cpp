@@ -73,6 +73,9 @@ Form1::~Form1()
         DestroyWindow(window_);
     }
     DeleteObject(background_);
+    for (const HICON icon : icons_) {
+        if (icon) DestroyIcon(icon);
+    }
 }
 
 void Form1::TakeControls()
@@ -123,12 +126,22 @@ SIZE Form1::FrameSize(int dpi) const
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-// The old fonts go only once no control uses them any more.
+// The old fonts go only once no control uses them any more. The caption's icons are drawn for
+// the resolution too, not stretched from another.
 void Form1::LayOutFor(int dpi)
 {
     auto fonts = std::make_unique<Fonts>(dpi);
     LayOut(kForm1Controls, controls_, kForm1Font, *fonts);
     fonts_ = std::move(fonts);
+    constexpr std::array<std::pair<WPARAM, int>, 2> kinds{{{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}};
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        const int size = GetSystemMetricsForDpi(kinds[i].second, static_cast<UINT>(dpi));
+        const auto icon = static_cast<HICON>(LoadImageW(instance_, L"IDI_ICON1", IMAGE_ICON, size, size, 0));
+        if (!icon) continue;
+        SendMessageW(window_, WM_SETICON, kinds[i].first, reinterpret_cast<LPARAM>(icon));
+        if (icons_[i]) DestroyIcon(icons_[i]);
+        icons_[i] = icon;
+    }
 }
 
 void Form1::Show(int how)
@@ -329,7 +342,7 @@ void Form1::Beep() { beep_(); }
 void Form1::ReportFailure(Failure failure)
 {
     beep_();
-    balloon_->Show(txtDisplay, Wide(FailureMessage(failure)));
+    balloon_->Show(txtDisplay, Wide(FailureMessage(failure)), Dpi());
 }
 
 // The display that has the focus: the converted amount (or its selected part) when the user is

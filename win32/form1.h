@@ -113,6 +113,7 @@ private:
     HWND lastFocus_ = nullptr;  // while another window is active
     bool movingToOption_ = false;  // an arrow key moves the focus to the other option
     HBRUSH background_ = nullptr;
+    std::array<HICON, 2> icons_{};  // the caption's, big and small, at the window's resolution
 };
 
 }  // namespace abaquino::win32

@@ -1,8 +1,9 @@
-// The Windows main window as designed: each control from its row of the table, placed for the
+// The Windows windows as designed: each control from its row of the table, placed for the
 // monitor's resolution, and placed again when the window moves to a monitor with another.
 
 #include "window_test_support.h"
 
+#include "designs/about_design.h"
 #include "designs/form1_design.h"
 
 #include <cmath>
@@ -96,6 +97,53 @@ TEST(Form1Layout, EveryControlIsBuiltFromItsDesignAtEveryResolution)
     SendMessageW(shown.form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi * 2, dpi * 2), reinterpret_cast<LPARAM>(&frame));
     EXPECT_EQ(shown.form.Dpi(), dpi * 2);
     ExpectBuiltFromTheDesign(shown.form, dpi * 2);
+
+    // The caption's icon drawn at its size for the new scale, and the failure balloon as wide.
+    for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+        ICONINFO icon{};
+        ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(SendMessageW(shown.form.Handle(), WM_GETICON, which, 0)), &icon));
+        BITMAP bitmap{};
+        GetObjectW(icon.hbmColor, sizeof(bitmap), &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, GetSystemMetricsForDpi(metric, static_cast<UINT>(dpi * 2))) << which;
+        DeleteObject(icon.hbmColor);
+        DeleteObject(icon.hbmMask);
+    }
+    shown.Type("1/0\r");
+    EXPECT_EQ(shown.form.failureBalloon().MaxWidth(), MulDiv(FailureBalloon::kMaxWidth, dpi * 2, 96));
+}
+
+int FontHeight(HWND control)
+{
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    return -font.lfHeight;
+}
+
+TEST(AboutLayout, TakesTheScaleOfItsMonitorAndFollowsAMove)
+{
+    ShownForm shown;
+    WithAboutOpen(shown, [&] { PostMessageW(shown.form.Handle(), WM_COMMAND, Form1::kInformazioniCommand, 0); },
+                  [&](HWND about) {
+                      const int dpi = static_cast<int>(GetDpiForWindow(about));
+                      const ControlDesign& ok = kAboutControls[PlaceOf(kAboutControls, "cmdOK")];
+                      const HWND button = GetDlgItem(about, IDOK);
+                      const auto expectOkAt = [&](int at) {
+                          const RECT designed = PixelRect(ok.left, ok.top, ok.width, ok.height, at);
+                          const RECT built = ClientRect(button);
+                          EXPECT_EQ(std::pair(built.left, built.top), std::pair(designed.left, designed.top)) << at;
+                          EXPECT_EQ(std::pair(built.right, built.bottom), std::pair(designed.right, designed.bottom)) << at;
+                      };
+                      expectOkAt(dpi);
+                      const int height = FontHeight(button);
+                      RECT frame{};
+                      GetWindowRect(about, &frame);
+                      frame.right = frame.left + (frame.right - frame.left) * 2;
+                      frame.bottom = frame.top + (frame.bottom - frame.top) * 2;
+                      SendMessageW(about, WM_DPICHANGED, MAKEWPARAM(dpi * 2, dpi * 2), reinterpret_cast<LPARAM>(&frame));
+                      expectOkAt(dpi * 2);
+                      EXPECT_NEAR(FontHeight(button), height * 2, 1);
+                      SendMessageW(button, BM_CLICK, 0, 0);
+                  });
 }
 
 }  // namespace
