@@ -4,6 +4,7 @@
 #include "ui/key_codes.h"
 
 #include <QAbstractButton>
+#include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -76,6 +77,15 @@ bool KeyPreview::FirstToReceive(const QObject* watched) const
 
 bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
 {
+    // No control takes composed text, so no input method composes: a dead key followed by a
+    // digit would give one character the calculator drops, and the digit would be lost.
+    if (event->type() == QEvent::InputMethodQuery) {
+        auto& query = static_cast<QInputMethodQueryEvent&>(*event);
+        if (!(query.queries() & Qt::ImEnabled)) return false;
+        query.setValue(Qt::ImEnabled, false);
+        query.accept();
+        return true;
+    }
     const bool press = event->type() == QEvent::KeyPress;
     if ((!press && event->type() != QEvent::KeyRelease) || !FirstToReceive(watched)) return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);

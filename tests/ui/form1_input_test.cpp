@@ -82,6 +82,10 @@ TEST(Form1Keys, TypedKeysAreHandledOnceWhereverTheFocusIs)
         EXPECT_EQ(shown.Entry(), ",") << focus;
         EXPECT_EQ(shown.form.TxtDisplay1->text(), "0,01") << focus;  // nothing typed into it
         EXPECT_EQ(shown.form.txtDisplay->cursorPosition(), 1) << focus;
+        // No input method may compose there: a dead key would swallow the next digit.
+        QInputMethodQueryEvent query(Qt::ImEnabled);
+        QApplication::sendEvent(shown.form.focusWidget(), &query);
+        EXPECT_FALSE(query.value(Qt::ImEnabled).toBool()) << focus;
     }
 }
 
