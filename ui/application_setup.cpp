@@ -38,6 +38,9 @@ void PrepareApplication(QApplication& application)
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     QApplication::setWindowIcon(ProgramIcon());
 
+    // The windows are designed left to right, "+/-" and the menu's order included, whatever
+    // direction the desktop (or -reverse) asks for.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     // The program is Italian whatever the user's locale; numbers never go through it.
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     auto* translator = new QTranslator(&application);

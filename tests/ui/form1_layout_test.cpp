@@ -1,4 +1,5 @@
 #include "designs/form1_design.h"
+#include "ui/application_setup.h"
 #include "ui/control_table.h"
 #include "ui/entry_display.h"
 #include "window_test_support.h"
@@ -143,15 +144,26 @@ TEST(Form1Layout, ResizingLeavesEveryControlInPlace)
     for (int i = 0; i < controls.size(); ++i) EXPECT_EQ(controls[i]->geometry(), before[i]) << i;
 }
 
+// Also when the desktop (or -reverse) asks for right to left: the design stays as it is, down to
+// the sign key's "+/-".
 TEST(Form1Menu, HasEsciAndInformazioniWithoutDropDowns)
 {
-    ShownForm shown;
-    const auto actions = shown.form.menuBar()->actions();
-    ASSERT_EQ(actions.size(), 2);
-    EXPECT_EQ(actions[0]->text(), "&Esci");
-    EXPECT_EQ(actions[1]->text(), "&Informazioni");
-    EXPECT_EQ(actions[0]->menu(), nullptr);
-    EXPECT_EQ(actions[1]->menu(), nullptr);
+    QImage signKey[2];
+    for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        QApplication::setLayoutDirection(direction);
+        PrepareApplication(*qApp);
+        ShownForm shown;
+        const auto actions = shown.form.menuBar()->actions();
+        ASSERT_EQ(actions.size(), 2);
+        EXPECT_EQ(actions[0]->text(), "&Esci");
+        EXPECT_EQ(actions[1]->text(), "&Informazioni");
+        EXPECT_EQ(actions[0]->menu(), nullptr);
+        EXPECT_EQ(actions[1]->menu(), nullptr);
+        QMenuBar* bar = shown.form.menuBar();
+        EXPECT_LT(bar->actionGeometry(actions[0]).x(), bar->actionGeometry(actions[1]).x()) << direction;
+        signKey[direction == Qt::RightToLeft] = shown.form.cmdPlusMinus->grab().toImage();
+    }
+    EXPECT_EQ(signKey[0], signKey[1]);
 }
 
 }  // namespace
