@@ -22,6 +22,12 @@ frmAbout::frmAbout(QWidget* owner, LoadedWindows& windows)
     const QRect client = PixelRect(kAboutLeft, kAboutTop, kAbout.clientWidth, kAbout.clientHeight);
     setGeometry(client);
     setFixedSize(client.size());
+    // The boxes are designed for a dialog font of this size: in the desktop's family, but never
+    // larger, so that a large desktop font cuts no text nor lays one over another. (Qt's scale
+    // factors enlarge the whole window instead.)
+    QFont dialogFont = font();
+    dialogFont.setPointSizeF(kDialogPoints);
+    setFont(dialogFont);
 
     const BuiltControls controls = BuildControls(kAboutControls, this);
     cmdOK = controls.At<QPushButton>(PlaceOf(kAboutControls, "cmdOK"));

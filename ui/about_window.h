@@ -16,6 +16,8 @@ class frmAbout final : public QDialog {
     Q_OBJECT
 
 public:
+    static constexpr double kDialogPoints = 9;
+
     frmAbout(QWidget* owner, LoadedWindows& windows);
     ~frmAbout() override;
 

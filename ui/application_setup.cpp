@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QResource>
+#include <QStyle>
 #include <QLocale>
 #include <QTranslator>
 
@@ -38,6 +39,10 @@ void PrepareApplication(QApplication& application)
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     QApplication::setWindowIcon(ProgramIcon());
 
+    // The windows' designed colours are set against the style's own light palette, not against
+    // the desktop's theme: designed black on a dark theme's face, or the theme's white on the
+    // designed grey, could not be read.
+    QApplication::setPalette(QApplication::style()->standardPalette());
     // The windows are designed left to right, "+/-" and the menu's order included, whatever
     // direction the desktop (or -reverse) asks for.
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);

@@ -1,4 +1,8 @@
+#include "ui/application_setup.h"
 #include "window_test_support.h"
+
+#include <algorithm>
+#include <cmath>
 
 #include <QLabel>
 #include <QMenuBar>
@@ -97,6 +101,79 @@ TEST(AboutWindow, OpensCleanlyAndReadably)
         EXPECT_EQ(about.findChild<QLabel*>("lblAvviso")->alignment(), Qt::AlignLeft | Qt::AlignTop);
         about.cmdOK->click();
     });
+}
+
+// WCAG's contrast ratio of two colours, from 1 (the same) to 21 (black on white).
+double Contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// What a label's text is painted on: its own face, or that of the first parent that fills one.
+QColor FaceUnder(const QWidget* widget)
+{
+    while (!widget->autoFillBackground() && !widget->isWindow()) widget = widget->parentWidget();
+    return widget->palette().color(widget->backgroundRole());
+}
+
+// Every label of the window reads well, whole and apart from the others.
+void ExpectReadable(const QWidget& window, const std::string& theme)
+{
+    const QList<QLabel*> labels = window.findChildren<QLabel*>();
+    for (const QLabel* label : labels) {
+        const std::string name = theme + ": " + label->objectName().toStdString();
+        if (label->text().isEmpty()) continue;
+        // The maker's name is designed yellow on the window's face: a decoration, kept as designed.
+        const double least = label->objectName() == "Autore" ? 1.0 : 4.5;
+        EXPECT_GE(Contrast(label->palette().color(label->foregroundRole()), FaceUnder(label)), least) << name;
+        const QFontMetrics metrics(label->font());
+        const QRect needed = label->wordWrap()
+                                 ? metrics.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text())
+                                 : QRect(QPoint(0, 0), QSize(metrics.horizontalAdvance(label->text()), metrics.height()));
+        EXPECT_LE(needed.width(), label->width()) << name;
+        EXPECT_LE(needed.height(), label->height()) << name;
+        EXPECT_TRUE(label->parentWidget()->rect().contains(label->geometry())) << name;
+        for (const QLabel* other : labels) {
+            if (other != label && !other->text().isEmpty()) {
+                EXPECT_FALSE(label->geometry().intersects(other->geometry())) << name << " covers " << other->objectName().toStdString();
+            }
+        }
+    }
+}
+
+// Whatever the desktop's theme and font size: a dark scheme must not leave designed black on its
+// dark face, nor a large font cut a text or lay one over another.
+TEST(AboutWindow, EveryTextReadsWellInEveryTheme)
+{
+    const QPalette light = QApplication::palette();
+    const QFont font = QApplication::font();
+    QPalette dark(QColor(53, 53, 53), QColor(42, 42, 42));  // button, window
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    const struct { const char* name; const QPalette& palette; double points; } themes[] = {
+        {"light", light, font.pointSizeF()}, {"dark", dark, font.pointSizeF()},
+        {"11 pt", light, 11}, {"dark, 16 pt", dark, 16}};
+    for (const auto& theme : themes) {
+        QApplication::setPalette(theme.palette);
+        QFont large = font;
+        large.setPointSizeF(theme.points);
+        QApplication::setFont(large);
+        PrepareApplication(*qApp);  // as at start, after the desktop's theme
+        ShownForm shown;
+        ExpectReadable(shown.form, theme.name);
+        WithAboutWindow([&] { OpenByMenu(shown); }, [&](frmAbout& about) {
+            ExpectReadable(about, theme.name);
+            about.cmdOK->click();
+        });
+    }
+    QApplication::setPalette(light);
+    QApplication::setFont(font);
 }
 
 TEST(AboutWindow, IsModalAndTheMainWindowTakesNoInput)
