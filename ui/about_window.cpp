@@ -5,8 +5,10 @@
 #include "ui/loaded_windows.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 
 namespace abaquino::ui {
 
@@ -21,7 +23,14 @@ frmAbout::frmAbout(QWidget* owner, LoadedWindows& windows)
     setModal(true);
     const QRect client = PixelRect(kAboutLeft, kAboutTop, kAbout.clientWidth, kAbout.clientHeight);
     setGeometry(client);
-    setFixedSize(client.size());
+    // Its size is fixed. On Wayland a fixed size cannot meet a compositor that maximises the
+    // window all the same (Qt draws a maximise button there), and the program would end; it
+    // keeps only a least size there, and a maximise is undone.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        setMinimumSize(client.size());
+    } else {
+        setFixedSize(client.size());
+    }
     // The boxes are designed for a dialog font of this size: in the desktop's family, but never
     // larger, so that a large desktop font cuts no text nor lays one over another. (Qt's scale
     // factors enlarge the whole window instead.)
@@ -65,6 +74,15 @@ void frmAbout::closeEvent(QCloseEvent* event)
 }
 
 void frmAbout::reject() { cmdOK->click(); }
+
+void frmAbout::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        // Once the state change is through: undone from inside it, the compositor may not see it.
+        QTimer::singleShot(0, this, [this] { showNormal(); });
+    }
+}
 
 // The rule is drawn under the controls; the labels are opaque, so it never strikes a text.
 void frmAbout::paintEvent(QPaintEvent* event)

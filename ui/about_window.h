@@ -31,6 +31,7 @@ signals:
     void unloaded();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void reject() override;  // Esc presses OK, the cancel button

@@ -32,6 +32,10 @@ void EntryDisplay::focusInEvent(QFocusEvent* event)
 // Keys are the window's: its key preview takes every one before it gets here.
 void EntryDisplay::keyPressEvent(QKeyEvent* event) { event->ignore(); }
 
+// Nor does a release ask for the on-screen keyboard, as QLineEdit's does: the entry never takes
+// typed text, and on Wayland the panel would cover the keypad.
+void EntryDisplay::keyReleaseEvent(QKeyEvent* event) { event->ignore(); }
+
 void EntryDisplay::inputMethodEvent(QInputMethodEvent* event) { event->ignore(); }
 
 // A click only gives the focus; the caret stays at the end.

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QWindow>
 
 namespace abaquino::ui::testing {
 namespace {
@@ -174,6 +175,27 @@ TEST(AboutWindow, EveryTextReadsWellInEveryTheme)
     }
     QApplication::setPalette(light);
     QApplication::setFont(font);
+}
+
+// The title bar that Qt draws on Wayland offers maximise even on this fixed-size window. Asked
+// to maximise, it stays as designed, and the program and its calculation go on.
+TEST(AboutWindow, AMaximiseLeavesItAsDesigned)
+{
+    ShownForm shown;
+    shown.Type("12+3");
+    WithAboutWindow([&] { shown.form.Informazioni_Click(); }, [&](frmAbout& about) {
+        const QSize designed = about.size();
+        about.windowHandle()->showMaximized();
+        QTest::qWait(200);
+        QTest::keyClick(about.windowHandle(), Qt::Key_Tab);
+        QTest::qWait(200);
+        EXPECT_EQ(about.size(), designed);
+        EXPECT_FALSE(about.isMaximized());
+        about.cmdOK->click();
+    });
+    EXPECT_EQ(shown.Entry(), "3");
+    shown.Type("\r");
+    EXPECT_EQ(shown.Entry(), "15");
 }
 
 TEST(AboutWindow, IsModalAndTheMainWindowTakesNoInput)

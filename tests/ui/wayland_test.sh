@@ -1,0 +1,27 @@
+#!/bin/sh
+# The window tests that need no desktop's activation or placing, run again on Wayland: a private
+# weston, headless, ended by its id.
+#   tests/ui/wayland_test.sh WINDOW_TESTS
+set -eu
+tests="$1"
+runtime="$(mktemp -d)"
+chmod 700 "$runtime"
+weston_pid=""
+finish() {
+  [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null
+  rm -rf "$runtime"
+}
+trap finish EXIT
+XDG_RUNTIME_DIR="$runtime" weston --backend=headless-backend.so --socket=abaquino --width=1024 --height=768 \
+  --idle-time=0 >"$runtime/weston.log" 2>&1 &
+weston_pid=$!
+waited=0
+until [ -S "$runtime/abaquino" ]; do  # up to 30 s: weston is ready once its socket is there
+  waited=$((waited + 1))
+  if [ "$waited" -gt 300 ] || ! kill -0 "$weston_pid" 2>/dev/null; then
+    echo "weston did not start:"; cat "$runtime/weston.log"; exit 1
+  fi
+  sleep 0.1
+done
+XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=abaquino QT_QPA_PLATFORM=wayland "$tests" --gtest_brief=1 \
+  --gtest_filter='AboutWindow.AMaximise*:AboutWindow.IsModal*:Form1Clicks.*:Form1Keys.Typed*:Form1Keys.Space*:Form1Keys.Backspace*:Form1Keys.NoEdit*:Form1Failure.*:Form1Menu.Has*'
