@@ -24,6 +24,7 @@ void Calculator::OptBEuro_Click()
 {
     if (window_.EntryText().empty()) return;
     ShowConversion(false, kTwoDecimalPattern);
+    window_.AmountsShown();
 }
 
 // Only a click on the lire option shows whole lire; every later refresh shows cents again.
@@ -31,6 +32,7 @@ void Calculator::OptBLire_Click()
 {
     if (window_.EntryText().empty()) return;
     ShowConversion(true, kWholeLirePattern);
+    window_.AmountsShown();
 }
 
 }  // namespace abaquino

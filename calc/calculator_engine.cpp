@@ -35,6 +35,7 @@ void Calculator::ShowResult(double result)
     state_.NewEntry = true;
     window_.SetEntryText(FormatForEntry(result));
     RefreshConversion();
+    window_.AmountsShown();
 }
 
 void Calculator::cmdEquals_Click() { CompleteWith(Complete); }

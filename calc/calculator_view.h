@@ -34,6 +34,10 @@ public:
 
     // An operation could not be completed.
     virtual void ReportFailure(Failure failure) = 0;
+
+    // The displays now hold a result, or the amount in the newly chosen currency: a window that
+    // speaks to screen readers says both amounts. Nothing by default.
+    virtual void AmountsShown() {}
 };
 
 }  // namespace abaquino

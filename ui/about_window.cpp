@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
@@ -41,6 +42,13 @@ frmAbout::frmAbout(QWidget* owner, LoadedWindows& windows)
     const BuiltControls controls = BuildControls(kAboutControls, this);
     cmdOK = controls.At<QPushButton>(PlaceOf(kAboutControls, "cmdOK"));
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    // Screen readers read a dialog's short labels only when asked; its description says them as
+    // the window opens: version, maker, city and date.
+    QStringList facts;
+    for (const char* name : {"lblVersione", "Autore", "Label1", "Data"}) {
+        if (const auto* label = findChild<QLabel*>(QLatin1String(name))) facts << label->text();
+    }
+    setAccessibleDescription(facts.join(QStringLiteral(", ")));
     cmdOK->setFocus(Qt::OtherFocusReason);
     windows_.Load(this);
 }

@@ -1,5 +1,7 @@
 #include "ui/application_setup.h"
 
+#include "ui/announcer.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -38,6 +40,7 @@ void PrepareApplication(QApplication& application)
     QApplication::setApplicationVersion(QStringLiteral("1.8"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     QApplication::setWindowIcon(ProgramIcon());
+    Announcer::Register();
 
     // The windows' designed colours are set against the style's own light palette, not against
     // the desktop's theme: designed black on a dark theme's face, or the theme's white on the

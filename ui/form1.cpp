@@ -3,6 +3,7 @@
 #include "designs/form1_design.h"
 #include "designs/tab_order.h"
 #include "ui/about_window.h"
+#include "ui/announcer.h"
 #include "ui/control_table.h"
 #include "ui/entry_display.h"
 #include "ui/failure_balloon.h"
@@ -60,9 +61,11 @@ Form1::Form1(std::function<void()> beep)
     setCentralWidget(client);
 
     TakeControls(BuildControls(kForm1Controls, client));
+    announcer_ = new Announcer(client);
     BuildMenu();
     OptBEuro->setChecked(true);
     BindEvents();
+    DescribeConversion();
     new KeyPreview(this, txtDisplay, calculator_,  // owned by this window
                    {[this] { Copy(false); }, [this] { Paste(QClipboard::Clipboard); }});
     txtDisplay->setFocus(Qt::OtherFocusReason);
@@ -162,12 +165,22 @@ void Form1::BindEvents()
 void Form1::BindOption(QRadioButton* option, const std::function<void()>& handler)
 {
     connect(option, &QRadioButton::pressed, this, [this, option] { optionChosenAtPress_ = option->isChecked(); });
-    connect(option, &QRadioButton::toggled, this, [handler](bool on) {
-        if (on) handler();
+    connect(option, &QRadioButton::toggled, this, [this, handler](bool on) {
+        if (!on) return;
+        DescribeConversion();
+        handler();
     });
     connect(option, &QRadioButton::clicked, this, [this, handler] {
         if (std::exchange(optionChosenAtPress_, false)) handler();
     });
+}
+
+// A screen reader reviewing the window hears the converted amount with its currency.
+void Form1::DescribeConversion()
+{
+    const auto& design = kForm1Controls[PlaceOf(kForm1Controls, "TxtDisplay1")];
+    TxtDisplay1->setAccessibleDescription(QStringLiteral("%1, in %2").arg(FromUtf8(design.accessibleDescription),
+                                                                          LireOption() ? "lire" : "euro"));
 }
 
 void Form1::Esci_Click(std::int16_t /*Index*/) { close(); }
@@ -245,7 +258,20 @@ void Form1::Beep() { beep_(); }
 void Form1::ReportFailure(Failure failure)
 {
     beep_();
-    balloon_->Show(txtDisplay, FromUtf8(FailureMessage(failure)));
+    const QString message = FromUtf8(FailureMessage(failure));
+    balloon_->Show(txtDisplay, message);
+    announcer_->Say(message);  // a beep carries no words
+}
+
+// "15, in euro 0,01": the result and its conversion, which a screen reader would not say by itself
+// (the conversion display never has the focus). Said also when the focus is on a key.
+void Form1::AmountsShown()
+{
+    const QString entry = txtDisplay->Shown();
+    const QString converted = TxtDisplay1->text();
+    if (entry.isEmpty()) return;
+    const QString currency = LireOption() ? QStringLiteral("lire") : QStringLiteral("euro");
+    announcer_->Say(converted.isEmpty() ? entry : QStringLiteral("%1, in %2 %3").arg(entry, currency, converted));
 }
 
 // The display that has the focus: the converted amount (or its selected part) when the user is

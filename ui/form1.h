@@ -21,6 +21,7 @@ namespace abaquino::ui {
 
 class BuiltControls;
 class EntryDisplay;
+class Announcer;
 class FailureBalloon;
 
 // The main window: the calculator's displays, keypad and currency choice, and a menu bar with
@@ -39,6 +40,7 @@ public:
     LoadedWindows& loadedWindows() { return windows_; }
     const LoadedWindows& loadedWindows() const { return windows_; }
     const FailureBalloon& failureBalloon() const { return *balloon_; }
+    const Announcer& announcer() const { return *announcer_; }
 
     void Esci_Click(std::int16_t Index);
     void Informazioni_Click();
@@ -53,6 +55,8 @@ public:
     bool LireOption() const override;
     void Beep() override;
     void ReportFailure(Failure failure) override;
+    void AmountsShown() override;
+    void DescribeConversion();
 
     // The controls, by their designed names.
     EntryDisplay* txtDisplay = nullptr;
@@ -90,6 +94,7 @@ private:
     std::function<void()> beep_;
     std::vector<QWidget*> tabOrder_;
     FailureBalloon* balloon_ = nullptr;
+    Announcer* announcer_ = nullptr;
     bool centred_ = false;
     bool optionChosenAtPress_ = false;  // one option is pressed at a time
 };

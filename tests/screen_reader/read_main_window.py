@@ -88,8 +88,11 @@ def wait_until(condition, seconds=20):
 frame = children(application())[0]
 check(frame.get_role_name() == "frame" and frame.get_name() == "Abaquino", "the window is the frame 'Abaquino'")
 client, menu_bar = children(frame)
-controls = {name: node for node in children(client) for name in [node.get_name()]}
-check([(n.get_role_name(), n.get_name()) for n in children(client)] == CONTROLS,
+announcer = [node for node in children(client) if node.get_role_name() == "notification"]
+check(len(announcer) == 1, "the window has one notification, for what is announced")
+shown = [node for node in children(client) if node.get_role_name() != "notification"]
+controls = {name: node for node in shown for name in [node.get_name()]}
+check([(n.get_role_name(), n.get_name()) for n in shown] == CONTROLS,
       "every control has its role and Italian name, in tab order")
 check([(n.get_role_name(), n.get_name()) for n in children(menu_bar)] == MENU, "the menu's entries")
 check(chosen(controls["Converti in euro"]) and not chosen(controls["Converti in lire"]),
@@ -109,6 +112,13 @@ wait_until(lambda: text(controls["Importo convertito"]) == "1.936.270")
 check(chosen(controls["Converti in lire"]) and not chosen(controls["Converti in euro"]),
       "clicking 'Converti in lire' chooses it")
 check(text(controls["Importo convertito"]) == "1.936.270", "the conversion reads 1.936.270")
+check(announcer[0].get_name() == "1000, in lire 1.936.270", "the new currency is announced with both amounts")
+check("in lire" in (controls["Importo convertito"].get_description() or ""), "the conversion says its currency")
+
+adding = lambda: subprocess.run(["xdotool", "type", "--delay", "30", "+1="], check=True)
+result = lambda events: any(e[0] == "object:property-change:accessible-name"
+                            and e[1].startswith("1001, in lire 1.938.206") for e in events)
+check(result(run_until(adding, result)), "a result is announced with its conversion")
 
 failing = lambda: subprocess.run(["xdotool", "type", "--delay", "30", "/0="], check=True)
 announced = lambda events: any(e[0] == "object:property-change:accessible-name"

@@ -36,6 +36,8 @@ TEST(AboutWindow, ShowsItsDesignWithTheFocusOnOk)
             {"lblTitolo", "Abaquino Euro"}, {"lblVersione", "Versione 1.8"},
             {"lblrealizzatoDa", "software realizzato da"}, {"Data", "04/01/2002"}};
         for (const auto& t : texts) EXPECT_EQ(about.findChild<QLabel*>(t.name)->text(), t.text);
+        // What a screen reader says of the window as it opens, besides its longer labels.
+        EXPECT_EQ(about.accessibleDescription(), "Versione 1.8, Studio Tarì, Bologna, 04/01/2002");
         const QLabel* title = about.findChild<QLabel*>("lblTitolo");
         EXPECT_DOUBLE_EQ(title->font().pointSizeF(), 12);
         EXPECT_TRUE(title->font().bold() && title->font().italic());

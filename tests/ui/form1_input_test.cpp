@@ -1,3 +1,4 @@
+#include "ui/announcer.h"
 #include "ui/entry_display.h"
 #include "ui/failure_balloon.h"
 #include "window_test_support.h"
@@ -59,14 +60,18 @@ TEST(Form1Clicks, OptionsAreExclusiveAndConvertAtOnce)
     EXPECT_TRUE(shown.form.OptBLire->isChecked());
     EXPECT_FALSE(shown.form.OptBEuro->isChecked());
     EXPECT_EQ(shown.Conversion(), "1.936.270");
+    EXPECT_EQ(shown.form.announcer().LastSaid(), "1000, in lire 1.936.270");  // what a screen reader says
     Click(shown.form.OptBEuro);
     EXPECT_FALSE(shown.form.OptBLire->isChecked());
     EXPECT_EQ(shown.Conversion(), "0,52");
+    EXPECT_EQ(shown.form.announcer().LastSaid(), "1000, in euro 0,52");
     shown.form.OptBLire->toggle();  // as a screen reader chooses it, without a click
     EXPECT_EQ(shown.Conversion(), "1.936.270");
     shown.Type("0");
     Click(shown.form.OptBLire);  // a click on the chosen option runs its handler once
     EXPECT_EQ(shown.Conversion(), "19.362.700");
+    shown.Type("+1=");  // a result, with its conversion
+    EXPECT_EQ(shown.form.announcer().LastSaid(), "10001, in lire 19.364.636,27");
 }
 
 // The same keys typed with the focus on each kind of control are handled exactly once.
@@ -147,6 +152,7 @@ TEST(Form1Failure, BeepsShowsItsMessageAndClosesItOnTheNextKeyClickOrAfterAWhile
     shown.Type("1/0=");
     EXPECT_EQ(shown.beeps, 1);
     EXPECT_EQ(shown.form.failureBalloon().Text(), "Impossibile dividere per zero");
+    EXPECT_EQ(shown.form.announcer().LastSaid(), "Impossibile dividere per zero");
     EXPECT_EQ(shown.Entry(), "0");
     EXPECT_EQ(shown.Conversion(), "0,00");
     EXPECT_EQ(shown.form.calculator().State().PendingOperator, 4);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace abaquino::ui {
+
+// What a screen reader is to say at once: results with their conversion, and failures. Qt 6.4
+// has no announcement event; a notification that shows is spoken, so the announcer is an empty
+// notification that shows again with the words as its name.
+class Announcer final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Announcer(QWidget* window);
+
+    void Say(const QString& words);
+    QString LastSaid() const { return accessibleName(); }
+
+    // Makes screen readers see every announcer as a notification. Once, before the first window.
+    static void Register();
+};
+
+}  // namespace abaquino::ui
