@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# What a blind user hears: the program driven with real keys while Orca itself reads it, on a
+# private X server, D-Bus session, home and speech server (its sound goes to ALSA's null device).
+# Every "SPEECH OUTPUT" line of Orca's debug file is something the user hears.
+# Usage: orca_test.sh PROGRAM
+set -euo pipefail
+program="$(realpath "$1")"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+if [[ -z "${ABAQUINO_IN_SESSION:-}" ]]; then
+  exec env ABAQUINO_IN_SESSION=1 "$here/../../scripts/private-display" --screen 1024x768x24 \
+    dbus-run-session -- "$0" "$@" 2> >(grep -v 'fd limit\|^dbus-daemon' >&2)
+fi
+scratch="$(mktemp -d)"
+pids=()
+cleanup() {  # Orca and the speech server may outlive a SIGTERM; a few seconds, then SIGKILL
+  if ((${#pids[@]})); then
+    kill "${pids[@]}" 2>/dev/null
+    for _ in $(seq 30); do kill -0 "${pids[@]}" 2>/dev/null || break; sleep 0.1; done
+    kill -KILL "${pids[@]}" 2>/dev/null
+    wait 2>/dev/null
+  fi
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+start() {  # start LOG COMMAND...: in the background, ended with the test
+  local log="$1"
+  shift
+  "$@" >"$scratch/$log" 2>&1 &
+  pids+=($!)
+}
+
+export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config" XDG_RUNTIME_DIR="$scratch/run"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_RUNTIME_DIR" "$scratch/orca"
+chmod 700 "$XDG_RUNTIME_DIR"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+unset QT_QPA_PLATFORM
+
+start openbox.log openbox
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
+
+# Without a sound device that finishes playing, Orca waits for ever in its first speech call.
+speech="$XDG_CONFIG_HOME/speech-dispatcher"
+cp -r /etc/speech-dispatcher/. "$speech/"
+cat >>"$speech/speechd.conf" <<'CONF'
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
+DefaultModule espeak-ng
+CONF
+start speech.log speech-dispatcher --run-single -C "$speech" -t 0
+for _ in $(seq 100); do timeout 5 spd-say -w . >/dev/null 2>&1 && break; sleep 0.2; done
+
+# Orca will not start beside any other Orca of the same user on the machine (pgrep -x orca): a
+# developer's own, or one that a previous run is still ending. Alone in its session, ours asks a
+# pgrep that finds none.
+mkdir -p "$scratch/bin"
+printf '#!/bin/sh\nexit 1\n' >"$scratch/bin/pgrep"
+chmod +x "$scratch/bin/pgrep"
+PATH="$scratch/bin:$PATH" start orca.log orca -u "$scratch/orca" --debug-file "$scratch/orca.debug"
+orca=${pids[-1]}
+# Orca is ready once it is on the accessibility bus; then the program starts.
+for _ in $(seq 200); do
+  python3 -c 'import gi; gi.require_version("Atspi", "2.0"); from gi.repository import Atspi
+import sys; d = Atspi.get_desktop(0)
+sys.exit(0 if any((d.get_child_at_index(i).get_name() or "") == "orca" for i in range(d.get_child_count())) else 1)' \
+    2>/dev/null && break
+  sleep 0.1
+done
+sleep 1
+start program.log "$program"
+xdotool search --sync --name '^Abaquino$' >/dev/null
+sleep 2
+
+# A second between keys, as a user leaves Orca the time to speak.
+keys() { for key in "$@"; do xdotool key "$key"; sleep 1; done; }
+keys 1 2 plus 3 Return                     # in the entry
+keys c 1 0 0 0 Tab Right                   # a change of currency
+keys Tab c space space plus 3 Return       # the on-screen keys: the focus is on "1"
+keys c 1 slash 0 Return                    # a failure
+keys alt+i                                 # the About window
+sleep 2
+if ! kill -0 "$orca" 2>/dev/null; then
+  echo "FAIL Orca ended early:"; cat "$scratch/orca.log"; exit 1
+fi
+# Orca writes its debug file in blocks; on SIGTERM it says goodbye and writes out the rest.
+kill -TERM "$orca"
+for _ in $(seq 100); do
+  grep -q "Screen reader off" "$scratch/orca.debug" 2>/dev/null && break
+  sleep 0.1
+done
+
+heard="$(python3 -c '
+import re, sys
+for line in open(sys.argv[1], errors="replace"):
+    said = re.search(r"SPEECH OUTPUT: \x27(.*)\x27\s*\[?\{\x27established", line)
+    if said:
+        print(said.group(1))
+' "$scratch/orca.debug")"
+failures=0
+expect() {  # expect WHAT WORDS: WORDS are among what was heard
+  if grep -qF -- "$2" <<<"$heard"; then echo "ok   $1"; else echo "FAIL $1: never heard \"$2\""; failures=$((failures + 1)); fi
+}
+expect "a result in the entry, with its conversion" "15, in euro 0,01"
+expect "a change of currency, with both amounts" "1000, in lire 1.936.270"
+expect "a result worked on the on-screen keys" "11, in lire 21.298,97"
+expect "the result of = on the on-screen keys" "14, in lire 27.107,78"
+expect "a failure, in words" "Impossibile dividere per zero"
+expect "the About window whole" "Versione 1.8, Studio Tarì, Bologna, 04/01/2002"
+# Said twice in a row, an announcement would be heard twice; only a key pressed twice may be.
+repeated="$(grep -v '^[^ ]* $' <<<"$heard" | uniq -d)"
+if [[ -z "$repeated" ]]; then echo "ok   nothing is said twice"; else
+  echo "FAIL said twice: $repeated"; failures=$((failures + 1))
+fi
+echo "Orca said:"
+sed 's/^/    /' <<<"$heard"
+exit $((failures > 0))
