@@ -6,18 +6,15 @@
 set -euo pipefail
 program="$(realpath "$1")"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-if [[ -z "${ABAQUINO_IN_SESSION:-}" ]]; then
-  exec env ABAQUINO_IN_SESSION=1 "$here/../../scripts/private-display" --screen 1024x768x24 \
-    dbus-run-session -- "$0" "$@" 2> >(grep -v 'fd limit\|^dbus-daemon' >&2)
-fi
+source "$here/in_session.sh"
 scratch="$(mktemp -d)"
 pids=()
 cleanup() {  # Orca and the speech server may outlive a SIGTERM; a few seconds, then SIGKILL
   if ((${#pids[@]})); then
-    kill "${pids[@]}" 2>/dev/null
+    kill "${pids[@]}" 2>/dev/null || true
     for _ in $(seq 30); do kill -0 "${pids[@]}" 2>/dev/null || break; sleep 0.1; done
-    kill -KILL "${pids[@]}" 2>/dev/null
-    wait 2>/dev/null
+    kill -KILL "${pids[@]}" 2>/dev/null || true  # those already gone make kill fail
+    wait 2>/dev/null || true
   fi
   rm -rf "$scratch"
 }

@@ -6,10 +6,7 @@
 set -euo pipefail
 program="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-if [[ -z "${ABAQUINO_IN_SESSION:-}" ]]; then
-  exec env ABAQUINO_IN_SESSION=1 "$here/../../scripts/private-display" --screen 1024x768x24 \
-    dbus-run-session -- "$0" "$@" 2> >(grep -v 'fd limit\|^dbus-daemon' >&2)
-fi
+source "$here/in_session.sh"
 scratch="$(mktemp -d)"
 pids=()
 cleanup() {
