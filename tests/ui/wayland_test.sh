@@ -23,5 +23,8 @@ until [ -S "$runtime/abaquino" ]; do  # up to 30 s: weston is ready once its soc
   fi
   sleep 0.1
 done
+# Qt's Wayland client leaks a little when the compositor has no seat (its clipboard's data, a few
+# protocol objects); the sanitizer build looks for our leaks in the offscreen runs instead.
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
 XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=abaquino QT_QPA_PLATFORM=wayland "$tests" --gtest_brief=1 \
   --gtest_filter='AboutWindow.AMaximise*:AboutWindow.IsModal*:Form1Clicks.*:Form1Keys.Typed*:Form1Keys.Space*:Form1Keys.Backspace*:Form1Keys.NoEdit*:Form1Failure.*:Form1Menu.Has*'
