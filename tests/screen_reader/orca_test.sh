@@ -74,7 +74,9 @@ keys 1 2 plus 3 Return                     # in the entry
 keys c 1 0 0 0 Tab Right                   # a change of currency
 keys Tab c space space plus 3 Return       # the on-screen keys: the focus is on "1"
 keys c 1 slash 0 Return                    # a failure
-keys alt+i                                 # the About window
+keys alt+i Escape                          # the About window
+# The conversion display, which only the mouse reaches: its label and currency with the amount.
+xdotool mousemove --window "$(xdotool search --onlyvisible --name '^Abaquino$' | head -1)" 112 106 click 1
 sleep 2
 if ! kill -0 "$orca" 2>/dev/null; then
   echo "FAIL Orca ended early:"; cat "$scratch/orca.log"; exit 1
@@ -99,6 +101,7 @@ expect() {  # expect WHAT WORDS: WORDS are among what was heard
 }
 expect "a result in the entry, with its conversion" "15, in euro 0,01"
 expect "a change of currency, with both amounts" "1000, in lire 1.936.270"
+expect "the conversion display, with its currency" "L'importo nella valuta scelta, in lire"
 expect "a result worked on the on-screen keys" "11, in lire 21.298,97"
 expect "the result of = on the on-screen keys" "14, in lire 27.107,78"
 expect "a failure, in words" "Impossibile dividere per zero"
