@@ -13,19 +13,10 @@ FailureBalloon::FailureBalloon(HWND window)
 {
     TTTOOLINFOW tool = Tool();
     SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    // Layered and transparent, the desktop itself sends clicks to what lies under it; opaque.
+    // Layered and transparent, it is skipped when the desktop looks for the window under a click:
+    // a click where it lies reaches the control under it (and closes it, as any click does), so it
+    // never keeps the user from choosing the other currency. Fully opaque all the same.
     SetLayeredWindowAttributes(tip_, 0, 255, LWA_ALPHA);
-    SetWindowSubclass(tip_, &FailureBalloon::LetClicksThrough, 0, 0);
-}
-
-// A click where the balloon lies reaches the control under it (and closes the balloon, as any
-// click does): the balloon must never keep the user from choosing the other currency.
-LRESULT CALLBACK FailureBalloon::LetClicksThrough(HWND tip, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                                 DWORD_PTR)
-{
-    if (message == WM_NCHITTEST) return HTTRANSPARENT;
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(tip, &FailureBalloon::LetClicksThrough, 0);
-    return DefSubclassProc(tip, message, wParam, lParam);
 }
 
 FailureBalloon::~FailureBalloon() { DestroyWindow(tip_); }
@@ -34,7 +25,7 @@ TTTOOLINFOW FailureBalloon::Tool()
 {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE | TTF_IDISHWND | TTF_TRANSPARENT;
+    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE | TTF_IDISHWND;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(window_);
     tool.lpszText = text_.data();

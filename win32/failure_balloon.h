@@ -32,7 +32,6 @@ public:
 
 private:
     TTTOOLINFOW Tool();
-    static LRESULT CALLBACK LetClicksThrough(HWND tip, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
 
     HWND window_;
     HWND tip_;
