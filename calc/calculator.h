@@ -18,6 +18,10 @@
 
 namespace abaquino {
 
+// The key codes the keyboard map acts on when a key is released.
+inline constexpr std::int16_t kBackspaceKeyCode = 8;
+inline constexpr std::int16_t kDeleteKeyCode = 46;
+
 struct CalculatorState {
     double Accumulator = 0;              // the running result, or the first operand
     std::int16_t PendingOperator = 0;    // waiting for its second operand; 0 for none

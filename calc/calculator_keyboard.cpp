@@ -6,8 +6,6 @@
 namespace abaquino {
 
 namespace {
-constexpr std::int16_t kBackspaceKey = 8;
-constexpr std::int16_t kDeleteKey = 46;
 constexpr std::int16_t kCarriageReturn = 13;
 }  // namespace
 
@@ -41,7 +39,7 @@ void Calculator::txtDisplay_KeyPress(std::int16_t& KeyAscii)
 // On release, so holding the key removes one character.
 void Calculator::txtDisplay_KeyUp(std::int16_t& KeyCode, std::int16_t /*Shift*/)
 {
-    if (KeyCode == kBackspaceKey || KeyCode == kDeleteKey) BackspaceEntry();
+    if (KeyCode == kBackspaceKeyCode || KeyCode == kDeleteKeyCode) BackspaceEntry();
     KeyCode = 0;
 }
 

@@ -2,7 +2,6 @@
 
 #include "designs/about_design.h"
 #include "ui/control_table.h"
-#include "ui/loaded_windows.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -61,9 +60,7 @@ void frmAbout::cmdOK_Click() { windows_.Unload(this); }
 // This window is still in the list, and being already unloading it is left alone.
 void frmAbout::Form_Unload(std::int16_t& /*Cancel*/)
 {
-    for (auto counter = static_cast<std::int16_t>(windows_.Count() - 1); counter >= 1; --counter) {
-        windows_.Unload(windows_.At(counter));
-    }
+    windows_.UnloadSecondary();
 }
 
 // Every way of closing ends here. Form_Unload never cancels, so the unloading always goes on.

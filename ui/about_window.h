@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/loaded_windows.h"
+
 #include <QDialog>
 
 #include <cstdint>
@@ -7,8 +9,6 @@
 class QPushButton;
 
 namespace abaquino::ui {
-
-class LoadedWindows;
 
 // The About window: title, version, credits, date and the terms of distribution. Built afresh
 // each time it is shown; every way of closing it is an unloading that runs Form_Unload.

@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include "behaviour/form1_clicks.h"
 #include "designs/form1_design.h"
 #include "designs/tab_order.h"
 #include "ui/about_window.h"
@@ -66,8 +67,10 @@ Form1::Form1(std::function<void()> beep)
     OptBEuro->setChecked(true);
     BindEvents();
     DescribeConversion();
-    new KeyPreview(this, txtDisplay, calculator_,  // owned by this window
-                   {[this] { Copy(false); }, [this] { Paste(QClipboard::Clipboard); }});
+    new KeyPreview(this, kForm1Controls, controls_, calculator_,  // owned by this window
+                   {.copyFocusedDisplay = [this] { Copy(behaviour::CopyFrom::FocusedDisplay); },
+                    .paste = [this] { Paste(QClipboard::Clipboard); },
+                    .chooseOtherOption = [this] { ChooseOtherOption(); }});
     txtDisplay->setFocus(Qt::OtherFocusReason);
 
     adjustSize();
@@ -79,7 +82,7 @@ Form1::~Form1() { windows_.Forget(this); }
 void Form1::TakeControls(const BuiltControls& controls)
 {
     constexpr std::span<const ControlDesign> table = kForm1Controls;
-    tabOrder_ = controls.All();
+    controls_ = controls.All();
     txtDisplay = controls.At<EntryDisplay>(PlaceOf(table, "txtDisplay"));
     TxtDisplay1 = controls.At<QLineEdit>(PlaceOf(table, "TxtDisplay1"));
     OptBLire = controls.At<QRadioButton>(PlaceOf(table, "OptBLire"));
@@ -136,27 +139,20 @@ void Form1::BuildMenu()
 
 void Form1::BindEvents()
 {
+    for (std::size_t place = 0; place < kForm1Controls.size(); ++place) {
+        const ControlDesign& design = kForm1Controls[place];
+        const auto click = [this, &design] { behaviour::Click(calculator_, design); };
+        if (design.kind == ControlKind::PushButton) {
+            connect(static_cast<QPushButton*>(controls_[place]), &QPushButton::clicked, this, click);
+        } else if (design.kind == ControlKind::OptionButton) {
+            BindOption(static_cast<QRadioButton*>(controls_[place]), click);
+        }
+    }
     Calculator* c = &calculator_;
-    for (std::int16_t i = 0; i < 10; ++i) {
-        connect(cmdNumber[i], &QPushButton::clicked, this, [c, i] { c->cmdNumber_Click(i); });
-    }
-    for (std::int16_t i = 1; i <= 4; ++i) {
-        connect(CmdOperator[i], &QPushButton::clicked, this, [c, i] { c->CmdOperator_Click(i); });
-    }
-    connect(cmdEquals, &QPushButton::clicked, this, [c] { c->cmdEquals_Click(); });
-    connect(CmdPercent, &QPushButton::clicked, this, [c] { c->CmdPercent_Click(); });
-    connect(cmdClear, &QPushButton::clicked, this, [c] { c->cmdClear_Click(); });
-    connect(cmdClearEntry, &QPushButton::clicked, this, [c] { c->cmdClearEntry_Click(); });
-    connect(cmdDecimal, &QPushButton::clicked, this, [c] { c->cmdDecimal_Click(); });
-    connect(cmdPlusMinus, &QPushButton::clicked, this, [c] { c->cmdPlusMinus_Click(); });
-    BindOption(OptBEuro, [c] { c->OptBEuro_Click(); });
-    BindOption(OptBLire, [c] { c->OptBLire_Click(); });
     connect(txtDisplay, &QLineEdit::textChanged, this, [c] { c->txtDisplay_Change(); });
     connect(txtDisplay, &EntryDisplay::gotFocus, this, [c] { c->txtDisplay_GotFocus(); });
-    connect(txtDisplay, &EntryDisplay::copyRequested, this, [this] { Copy(true); });
+    connect(txtDisplay, &EntryDisplay::copyRequested, this, [this] { Copy(behaviour::CopyFrom::Entry); });
     connect(txtDisplay, &EntryDisplay::pasteRequested, this, &Form1::Paste);
-    OptBLire->installEventFilter(this);
-    OptBEuro->installEventFilter(this);
 }
 
 // An option is clicked by the mouse, Space or an arrow key, and also chosen by a screen reader's
@@ -198,7 +194,7 @@ QRadioButton* Form1::ChosenOption() const { return OptBLire->isChecked() ? OptBL
 bool Form1::focusNextPrevChild(bool next)
 {
     std::vector<QWidget*> stops;
-    for (QWidget* control : tabOrder_) {
+    for (QWidget* control : controls_) {
         // Qt takes Tab focus from the unchosen option by itself; the group is one stop anyway.
         if (control == OptBLire || control == OptBEuro) {
             control = ChosenOption();
@@ -213,22 +209,12 @@ bool Form1::focusNextPrevChild(bool next)
     return true;
 }
 
-// The arrow keys move between the two options and choose one, as a click does.
-bool Form1::eventFilter(QObject* watched, QEvent* event)
+// An arrow key on an option moves to the other and chooses it, as a click does.
+void Form1::ChooseOtherOption()
 {
-    if (event->type() != QEvent::KeyPress || (watched != OptBLire && watched != OptBEuro)) return false;
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down: {
-        QRadioButton* other = watched == OptBLire ? OptBEuro : OptBLire;
-        other->setFocus(Qt::OtherFocusReason);
-        other->click();
-        return true;
-    }
-    default: return false;
-    }
+    QRadioButton* other = focusWidget() == OptBLire ? OptBEuro : OptBLire;
+    other->setFocus(Qt::OtherFocusReason);
+    other->click();
 }
 
 std::string Form1::EntryText() const { return txtDisplay->Shown().toStdString(); }
@@ -276,10 +262,10 @@ void Form1::AmountsShown()
 
 // The display that has the focus: the converted amount (or its selected part) when the user is
 // on it, the entry otherwise. Nothing to copy leaves the clipboard as it was.
-void Form1::Copy(bool entry)
+void Form1::Copy(behaviour::CopyFrom from)
 {
     QString text = txtDisplay->Shown();
-    if (!entry && focusWidget() == TxtDisplay1) {
+    if (from == behaviour::CopyFrom::FocusedDisplay && focusWidget() == TxtDisplay1) {
         text = TxtDisplay1->hasSelectedText() ? TxtDisplay1->selectedText() : TxtDisplay1->text();
     }
     if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);

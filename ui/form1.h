@@ -1,5 +1,6 @@
 #pragma once
 
+#include "behaviour/window_keys.h"
 #include "calc/calculator.h"
 #include "calc/calculator_view.h"
 #include "ui/loaded_windows.h"
@@ -78,21 +79,21 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool focusNextPrevChild(bool next) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void TakeControls(const BuiltControls& controls);
     void BuildMenu();
     void BindEvents();
     void BindOption(QRadioButton* option, const std::function<void()>& handler);
-    void Copy(bool entry);  // the entry, or else the display that has the focus
+    void ChooseOtherOption();
+    void Copy(behaviour::CopyFrom from);
     void Paste(QClipboard::Mode mode);
     QRadioButton* ChosenOption() const;
 
     Calculator calculator_{*this};
     LoadedWindows windows_;
     std::function<void()> beep_;
-    std::vector<QWidget*> tabOrder_;
+    std::vector<QWidget*> controls_;  // in the design's order
     FailureBalloon* balloon_ = nullptr;
     Announcer* announcer_ = nullptr;
     bool centred_ = false;

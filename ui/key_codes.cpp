@@ -4,43 +4,49 @@
 
 namespace abaquino::ui {
 
-namespace {
+using behaviour::Key;
 
-// The classic codes of the keys the keyboard map acts on when they are released.
-constexpr std::int16_t kBackspaceCode = 8;
-constexpr std::int16_t kDeleteCode = 46;
-
-}  // namespace
-
-bool TypesCharacter(const QKeyEvent& event)
+Key KeyOf(const QKeyEvent& event)
 {
-    const Qt::KeyboardModifiers commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    return !event.text().isEmpty() && !(event.modifiers() & commands);
-}
-
-std::int16_t CharacterCode(const QKeyEvent& event)
-{
-    const char16_t character = event.text().isEmpty() ? 0 : event.text().front().unicode();
-    // Characters beyond the 16-bit signed range cannot match the map; give them a code that
-    // matches nothing either.
-    return character > 0x7fff ? std::int16_t{0x7fff} : static_cast<std::int16_t>(character);
-}
-
-std::int16_t KeyCode(const QKeyEvent& event)
-{
+    // The keypad's decimal key types "," on some layouts (German, Italian) and "." on others.
+    const bool keypad = event.modifiers() & Qt::KeypadModifier;
     switch (event.key()) {
-    case Qt::Key_Backspace: return kBackspaceCode;
-    case Qt::Key_Delete: return kDeleteCode;
-    default: return 0;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return Key::Tab;
+    case Qt::Key_Left: return Key::Left;
+    case Qt::Key_Right: return Key::Right;
+    case Qt::Key_Up: return Key::Up;
+    case Qt::Key_Down: return Key::Down;
+    case Qt::Key_Home: return Key::Home;
+    case Qt::Key_End: return Key::End;
+    case Qt::Key_PageUp: return Key::PageUp;
+    case Qt::Key_PageDown: return Key::PageDown;
+    case Qt::Key_Insert: return Key::Insert;
+    case Qt::Key_Space: return Key::Space;
+    case Qt::Key_Backspace: return Key::Backspace;
+    case Qt::Key_Delete: return Key::Delete;
+    case Qt::Key_Comma:
+    case Qt::Key_Period: return keypad ? Key::KeypadDecimal : Key::Other;
+    case Qt::Key_C: return Key::C;
+    case Qt::Key_V: return Key::V;
+    case Qt::Key_Copy: return Key::Copy;
+    case Qt::Key_Paste: return Key::Paste;
+    default: return Key::Other;
     }
 }
 
-std::int16_t ShiftState(const QKeyEvent& event)
+// The desktop's own modifier (Meta) counts as Alt: with it, a key is a command and types nothing.
+behaviour::Modifiers ModifiersOf(const QKeyEvent& event)
 {
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    return static_cast<std::int16_t>(((modifiers & Qt::ShiftModifier) ? 1 : 0) |
-                                     ((modifiers & Qt::ControlModifier) ? 2 : 0) |
-                                     ((modifiers & Qt::AltModifier) ? 4 : 0));
+    const Qt::KeyboardModifiers held = event.modifiers();
+    return {.shift = held.testFlag(Qt::ShiftModifier) || event.key() == Qt::Key_Backtab,
+            .control = held.testFlag(Qt::ControlModifier),
+            .alt = held.testAnyFlags(Qt::AltModifier | Qt::MetaModifier)};
+}
+
+char32_t TypedCharacter(const QKeyEvent& event)
+{
+    return event.text().isEmpty() ? 0 : event.text().front().unicode();
 }
 
 }  // namespace abaquino::ui

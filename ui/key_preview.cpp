@@ -3,65 +3,24 @@
 #include "calc/calculator.h"
 #include "ui/key_codes.h"
 
-#include <QAbstractButton>
 #include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace abaquino::ui {
 
-namespace {
+using behaviour::KeyAnswer;
 
-bool IsCopy(const QKeyEvent& key)
-{
-    return key.matches(QKeySequence::Copy) ||
-           (key.key() == Qt::Key_Insert && key.modifiers() == Qt::ControlModifier);
-}
-
-bool IsPaste(const QKeyEvent& key)
-{
-    return key.matches(QKeySequence::Paste) ||
-           (key.key() == Qt::Key_Insert && key.modifiers() == Qt::ShiftModifier);
-}
-
-// The keypad's decimal key types "," on some layouts (German, Italian) and "." on others; it is
-// the decimal comma on all of them, while "," on the main keys stays unused.
-bool IsKeypadDecimal(const QKeyEvent& key)
-{
-    return (key.modifiers() & Qt::KeypadModifier) &&
-           (key.key() == Qt::Key_Comma || key.key() == Qt::Key_Period);
-}
-
-bool MovesFocus(const QKeyEvent& key)
-{
-    return (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) &&
-           !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-}
-
-bool Navigates(const QKeyEvent& key)
-{
-    switch (key.key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown: return true;
-    default: return false;
-    }
-}
-
-}  // namespace
-
-KeyPreview::KeyPreview(QWidget* window, QWidget* entryDisplay, Calculator& calculator,
-                       ClipboardCommands clipboard)
+KeyPreview::KeyPreview(QWidget* window, std::span<const designs::ControlDesign> design,
+                       std::vector<QWidget*> controls, Calculator& calculator, Commands commands)
     : QObject(window),
       window_(window),
-      entryDisplay_(entryDisplay),
+      design_(design),
+      controls_(std::move(controls)),
       calculator_(calculator),
-      clipboard_(std::move(clipboard))
+      commands_(std::move(commands))
 {
     window->installEventFilter(this);
     for (QWidget* child : window->findChildren<QWidget*>()) child->installEventFilter(this);
@@ -73,6 +32,13 @@ bool KeyPreview::FirstToReceive(const QObject* watched) const
 {
     const QWidget* focus = window_->focusWidget();
     return watched == (focus ? focus : window_);
+}
+
+std::optional<designs::ControlKind> KeyPreview::FocusKind() const
+{
+    const auto found = std::find(controls_.begin(), controls_.end(), window_->focusWidget());
+    if (found == controls_.end()) return std::nullopt;
+    return design_[static_cast<std::size_t>(found - controls_.begin())].kind;
 }
 
 bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
@@ -94,24 +60,34 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
     return false;  // releases change no text; buttons need Space's release to click
 }
 
+// True when the key goes no further. Tab is left to Qt, whose focus chain ends in the window's
+// own tab walk; Alt's keys have met the menu's shortcuts already.
 bool KeyPreview::Pressed(const QKeyEvent& key)
 {
-    if (IsCopy(key)) {
-        clipboard_.copy();
+    const behaviour::Modifiers held = ModifiersOf(key);
+    const auto typed = [&] {
+        if (const auto code = behaviour::TypedCode(TypedCharacter(key), held)) {
+            std::int16_t keyAscii = *code;
+            calculator_.Form_KeyPress(keyAscii);
+        }
+    };
+    switch (behaviour::AnswerKeyDown(KeyOf(key), held, FocusKind())) {
+    case KeyAnswer::CopyFocusedDisplay: commands_.copyFocusedDisplay(); return true;
+    case KeyAnswer::Paste: commands_.paste(); return true;
+    case KeyAnswer::ChooseOtherOption: commands_.chooseOtherOption(); return true;
+    case KeyAnswer::NextTabStop:
+    case KeyAnswer::PreviousTabStop: return false;
+    case KeyAnswer::ToControl: typed(); return false;
+    case KeyAnswer::KeyPress: typed(); return true;
+    case KeyAnswer::DecimalComma: {
+        std::int16_t comma = '.';
+        calculator_.Form_KeyPress(comma);
         return true;
     }
-    if (IsPaste(key)) {
-        clipboard_.paste();
-        return true;
+    case KeyAnswer::ToMenu:
+    case KeyAnswer::Swallow: return true;
     }
-    QWidget* focus = window_->focusWidget();
-    if (MovesFocus(key)) return false;
-    if (TypesCharacter(key)) {
-        std::int16_t code = IsKeypadDecimal(key) ? std::int16_t{'.'} : CharacterCode(key);
-        calculator_.Form_KeyPress(code);
-        return !(key.key() == Qt::Key_Space && qobject_cast<QAbstractButton*>(focus));
-    }
-    return !(Navigates(key) && focus != entryDisplay_);
+    return true;
 }
 
 // On X11 a held key repeats both its press and its release; the repeats are marked as such and
@@ -119,8 +95,8 @@ bool KeyPreview::Pressed(const QKeyEvent& key)
 void KeyPreview::Released(const QKeyEvent& key)
 {
     if (key.isAutoRepeat()) return;
-    std::int16_t code = KeyCode(key);
-    calculator_.Form_KeyUp(code, ShiftState(key));
+    behaviour::Release release = behaviour::Released(KeyOf(key), ModifiersOf(key));
+    calculator_.Form_KeyUp(release.code, release.shift);
 }
 
 }  // namespace abaquino::ui

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "designs/control_design.h"
+
 #include <QObject>
 
 #include <functional>
+#include <span>
+#include <vector>
 
 class QKeyEvent;
 class QWidget;
@@ -13,36 +17,38 @@ class Calculator;
 
 namespace abaquino::ui {
 
-// The main window sees every key before its controls do. Each typed character goes once to
-// Form_KeyPress and each released key once to Form_KeyUp, whichever control has the focus, and
-// no character reaches a text box. What the keyboard map does not use keeps its usual meaning:
-// Tab moves the focus, Alt+letter chooses a menu entry, Space presses the focused button.
+// The main window sees every key before its controls do, and does what the window's key rules
+// answer: each typed character goes once to Form_KeyPress and each released key once to
+// Form_KeyUp, whichever control has the focus, and no character reaches a text box.
 class KeyPreview final : public QObject {
     Q_OBJECT
 
 public:
-    // The clipboard keys: Ctrl+C and Ctrl+Insert copy, Ctrl+V and Shift+Insert paste.
-    struct ClipboardCommands {
-        std::function<void()> copy;
+    // What the window does for the keys that are not the keyboard map's.
+    struct Commands {
+        std::function<void()> copyFocusedDisplay;
         std::function<void()> paste;
+        std::function<void()> chooseOtherOption;
     };
 
-    // Watches the window and all its controls.
-    KeyPreview(QWidget* window, QWidget* entryDisplay, Calculator& calculator,
-               ClipboardCommands clipboard);
+    // Watches the window and all its controls; `controls` stand in the order of `design`.
+    KeyPreview(QWidget* window, std::span<const designs::ControlDesign> design, std::vector<QWidget*> controls,
+               Calculator& calculator, Commands commands);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool FirstToReceive(const QObject* watched) const;
+    std::optional<designs::ControlKind> FocusKind() const;
     bool Pressed(const QKeyEvent& key);
     void Released(const QKeyEvent& key);
 
     QWidget* window_;
-    QWidget* entryDisplay_;
+    std::span<const designs::ControlDesign> design_;
+    std::vector<QWidget*> controls_;
     Calculator& calculator_;
-    ClipboardCommands clipboard_;
+    Commands commands_;
 };
 
 }  // namespace abaquino::ui

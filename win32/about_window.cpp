@@ -2,7 +2,6 @@
 
 #include "designs/about_design.h"
 #include "win32/accessible_names.h"
-#include "win32/loaded_windows.h"
 #include "win32/message_pump.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
@@ -89,9 +88,7 @@ void frmAbout::cmdOK_Click() { windows_.Unload(window_); }
 // This window is still in the list, and being already unloading it is left alone.
 void frmAbout::Form_Unload(std::int16_t& /*Cancel*/)
 {
-    for (auto counter = static_cast<std::int16_t>(windows_.Count() - 1); counter >= 1; --counter) {
-        windows_.Unload(windows_.At(counter));
-    }
+    windows_.UnloadSecondary();
 }
 
 // Every way of closing ends here. Form_Unload never cancels, so the unloading always goes on.
@@ -107,7 +104,7 @@ void frmAbout::Close()
     DestroyWindow(window_);
 }
 
-LRESULT frmAbout::Handle(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT frmAbout::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:

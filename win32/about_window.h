@@ -2,6 +2,7 @@
 
 #include "win32/colours.h"
 #include "win32/control_table.h"
+#include "win32/loaded_windows.h"
 
 #include <cstdint>
 #include <memory>
@@ -12,7 +13,6 @@
 
 namespace abaquino::win32 {
 
-class LoadedWindows;
 class MessagePump;
 
 // The About window: title, version, credits, date and the terms of distribution. Built afresh
@@ -33,13 +33,13 @@ public:
     void cmdOK_Click();
     void Form_Unload(std::int16_t& Cancel);
 
-    HWND Handle() const { return window_; }
+    HWND Hwnd() const { return window_; }
     HWND cmdOK = nullptr;
 
 private:
     template <class Window>
     friend LRESULT CALLBACK ObjectProcedure(HWND, UINT, WPARAM, LPARAM);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void LayOutFor(int dpi);
     void Close();
     void Paint();

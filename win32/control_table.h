@@ -3,6 +3,7 @@
 // Real Win32 controls made from a window's design table, and placed for the monitor's DPI.
 
 #include "designs/control_design.h"
+#include "win32/command_ids.h"
 
 #include <optional>
 #include <span>
@@ -16,9 +17,6 @@ namespace abaquino::win32 {
 using designs::ControlDesign;
 using designs::FontDesign;
 using designs::Rgb;
-
-// The command identifier of the control at a place of its table.
-constexpr int ControlId(std::size_t place) { return 1000 + static_cast<int>(place); }
 
 inline COLORREF ColourRef(const Rgb& colour)
 {

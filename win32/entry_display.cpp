@@ -1,5 +1,7 @@
 #include "win32/entry_display.h"
 
+#include "win32/command_ids.h"
+
 #include "win32/wide_text.h"
 
 #include <commctrl.h>
@@ -54,8 +56,8 @@ void EntryDisplay::ShowContextMenu(LPARAM where)
         at = {box.left, box.bottom};
     }
     HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING | (shown_.empty() ? MF_GRAYED : 0), kCopyCommand, L"&Copia\tCtrl+C");
-    AppendMenuW(menu, MF_STRING, kPasteCommand, L"&Incolla\tCtrl+V");
+    AppendMenuW(menu, MF_STRING | (shown_.empty() ? MF_GRAYED : 0), kCopyEntryCommand, L"&Copia\tCtrl+C");
+    AppendMenuW(menu, MF_STRING, kPasteEntryCommand, L"&Incolla\tCtrl+V");
     const auto command = static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, edit_, nullptr));
     DestroyMenu(menu);
     if (command) SendMessageW(GetParent(edit_), WM_COMMAND, MAKEWPARAM(command, 0), reinterpret_cast<LPARAM>(edit_));

@@ -14,8 +14,6 @@ namespace abaquino::win32 {
 // what was shown when the control reports the change.
 class EntryDisplay {
 public:
-    static constexpr int kCopyCommand = 901;
-    static constexpr int kPasteCommand = 902;
     static constexpr std::size_t kLimit = 15;  // characters
 
     EntryDisplay() = default;
@@ -25,7 +23,7 @@ public:
 
     // Takes over the control.
     void Attach(HWND edit);
-    HWND Handle() const { return edit_; }
+    HWND Hwnd() const { return edit_; }
 
     // Writes the text, cut to the limit; the control reports the change before this returns.
     void Show(std::wstring text);

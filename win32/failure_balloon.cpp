@@ -1,5 +1,7 @@
 #include "win32/failure_balloon.h"
 
+#include "win32/command_ids.h"
+
 #include <commctrl.h>
 
 namespace abaquino::win32 {
@@ -45,14 +47,14 @@ void FailureBalloon::Show(HWND under, const std::wstring& message, int dpi)
     // A screen reader speaks an alert as it comes; a tool tip alone it may pass over.
     NotifyWinEvent(EVENT_SYSTEM_ALERT, tip_, OBJID_CLIENT, CHILDID_SELF);
     shown_ = true;
-    SetTimer(window_, kTimer, kShownMilliseconds, nullptr);
+    SetTimer(window_, kFailureTimer, kShownMilliseconds, nullptr);
 }
 
 void FailureBalloon::Hide()
 {
     if (!shown_) return;
     shown_ = false;
-    KillTimer(window_, kTimer);
+    KillTimer(window_, kFailureTimer);
     TTTOOLINFOW tool = Tool();
     SendMessageW(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
     text_.clear();

@@ -9,12 +9,11 @@ namespace abaquino::win32 {
 
 // The message of a failed operation: a balloon pointing at the entry display. The window hides
 // it on the next key or click, on any write to either display, when it is deactivated or
-// minimised, and when its timer kTimer, set on the window, fires after kShownMilliseconds.
+// minimised, and when its timer kFailureTimer, set on the window, fires after kShownMilliseconds.
 // Clicks go through it to whatever lies under it.
 class FailureBalloon {
 public:
     static constexpr UINT kShownMilliseconds = 4000;
-    static constexpr UINT_PTR kTimer = 1;
     static constexpr int kMaxWidth = 400;  // pixels at 96 dpi
 
     explicit FailureBalloon(HWND window);
@@ -27,7 +26,7 @@ public:
     void Hide();
     bool IsShown() const { return shown_; }
     const std::wstring& Text() const { return text_; }
-    HWND Handle() const { return tip_; }
+    HWND Hwnd() const { return tip_; }
     int MaxWidth() const { return static_cast<int>(SendMessageW(tip_, TTM_GETMAXTIPWIDTH, 0, 0)); }
 
 private:

@@ -1,7 +1,8 @@
 #include "win32/form1.h"
 
-#include "designs/form1_design.h"
+#include "behaviour/form1_clicks.h"
 #include "calc/pasted_amount.h"
+#include "designs/form1_design.h"
 #include "win32/about_window.h"
 #include "win32/accessible_names.h"
 #include "win32/clipboard.h"
@@ -158,125 +159,154 @@ void Form1::Show(int how)
     SetFocus(txtDisplay);
 }
 
-LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_COMMAND:
-        Command(LOWORD(wParam), HIWORD(wParam));
-        return 0;
-    case WM_CTLCOLORSTATIC:
-        return ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_CTLCOLORSTATIC: return OnControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
-    case WM_THEMECHANGED:
-        TakeColours();
-        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
-        break;
-    case WM_ERASEBKGND: {
-        RECT client{};
-        GetClientRect(window_, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, background_);
-        return 1;
-    }
-    case WM_TIMER:
-        if (wParam == FailureBalloon::kTimer && balloon_) balloon_->Hide();
-        return 0;
+    case WM_THEMECHANGED: OnColoursChanged(); break;
+    case WM_ERASEBKGND: OnEraseBackground(reinterpret_cast<HDC>(wParam)); return 1;
+    case WM_TIMER: OnTimer(wParam); return 0;
     case WM_SYSCOMMAND:
-        // A lone Alt (or F10) would hand the keyboard to the menu bar, and the next keys would be
-        // lost to the calculator. The menu is reached by its access keys, Alt+E and Alt+I.
-        if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == 0) return 0;
+        if (OnSysCommand(wParam, lParam)) return 0;
         break;
-    case WM_GETMINMAXINFO: {
-        if (!fonts_) break;
-        const SIZE least = FrameSize(Dpi());
-        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {least.cx, least.cy};
-        return 0;
-    }
-    case WM_DPICHANGED: {
-        LayOutFor(HIWORD(wParam));
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        return 0;
-    }
-    case WM_MOVE:
-        // Also sent while the window is being created, before the balloon exists.
-        if (balloon_) balloon_->Hide();
+    case WM_GETMINMAXINFO:
+        if (OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam))) return 0;
         break;
-    case WM_SIZE:
-        if (wParam == SIZE_MINIMIZED && balloon_) balloon_->Hide();
-        break;
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_MOVE: OnMove(); break;
+    case WM_SIZE: OnSize(wParam); break;
     case WM_ACTIVATE:
-        // The control that had the focus gets it back when the window is active again, after
-        // another program or the About window, as in a dialog. The balloon is not left over
-        // another program.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            if (balloon_) balloon_->Hide();
-            const HWND focus = GetFocus();
-            if (focus && IsChild(window_, focus)) lastFocus_ = focus;
-        } else if (lastFocus_ && IsWindow(lastFocus_) && !HIWORD(wParam)) {
-            SetFocus(lastFocus_);
-            return 0;
-        }
+        if (OnActivate(LOWORD(wParam), HIWORD(wParam) != 0)) return 0;
         break;
-    case WM_CLOSE:
-        // However the close comes (the close box, Esci, the task bar, another program), the
-        // other windows unload first, last loaded first, each through the list and so once.
-        for (int position = windows_.Count() - 1; position >= 1; --position) windows_.Unload(windows_.At(position));
-        DestroyWindow(window_);
-        return 0;
+    case WM_CLOSE: OnClose(); return 0;
     case WM_QUERYENDSESSION: return TRUE;  // nothing to save
-    case WM_ENDSESSION:
-        if (wParam) SendMessageW(window_, WM_CLOSE, 0, 0);
-        return 0;
-    case WM_DESTROY:
-        windows_.Forget(window_);
-        PostQuitMessage(0);
-        return 0;
+    case WM_ENDSESSION: OnEndSession(wParam != 0); return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
     default: break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-void Form1::Command(int id, int notification)
+// The menu's entries, the entry's context menu, and the controls by their place in the design.
+void Form1::OnCommand(int id, int notification)
 {
-    Calculator& c = calculator_;
     switch (id) {
     case kEsciCommand: return Esci_Click(1);
     case kInformazioniCommand: return Informazioni_Click();
-    case EntryDisplay::kCopyCommand: return Copy(true);
-    case EntryDisplay::kPasteCommand: return Paste();
+    case kCopyEntryCommand: return Copy(behaviour::CopyFrom::Entry);
+    case kPasteEntryCommand: return Paste();
     default: break;
     }
-    const HWND control = GetDlgItem(window_, id);
-    if (control == txtDisplay) {
-        if (notification == EN_CHANGE && !entry_.RestoreIfEdited()) c.txtDisplay_Change();
-        if (notification == EN_SETFOCUS) c.txtDisplay_GotFocus();
-        return;
-    }
+    const auto place = static_cast<std::size_t>(id - kFirstControlId);
+    if (id < kFirstControlId || place >= kForm1Controls.size()) return;
+    const ControlDesign& design = kForm1Controls[place];
+    if (design.kind == ControlKind::EntryBox) return OnEntryNotification(notification);
     if (notification != BN_CLICKED) return;
-    for (std::int16_t i = 0; i < 10; ++i) {
-        if (control == cmdNumber[i]) return c.cmdNumber_Click(i);
-    }
-    for (std::int16_t i = 1; i <= 4; ++i) {
-        if (control == CmdOperator[i]) return c.CmdOperator_Click(i);
-    }
-    if (control == cmdEquals) return c.cmdEquals_Click();
-    if (control == CmdPercent) return c.CmdPercent_Click();
-    if (control == cmdClear) return c.cmdClear_Click();
-    if (control == cmdClearEntry) return c.cmdClearEntry_Click();
-    if (control == cmdDecimal) return c.cmdDecimal_Click();
-    if (control == cmdPlusMinus) return c.cmdPlusMinus_Click();
-    if (control == OptBEuro || control == OptBLire) {
+    if (design.kind == ControlKind::OptionButton) {
         if (movingToOption_) return;  // the focus moving on: the arrow key clicks right after
-        Choose(control);
-        return control == OptBLire ? c.OptBLire_Click() : c.OptBEuro_Click();
+        Choose(controls_[place]);
     }
+    behaviour::Click(calculator_, design);
+}
+
+void Form1::OnEntryNotification(int notification)
+{
+    if (notification == EN_CHANGE && !entry_.RestoreIfEdited()) calculator_.txtDisplay_Change();
+    if (notification == EN_SETFOCUS) calculator_.txtDisplay_GotFocus();
+}
+
+// At start, and again whenever the user changes colours, theme or high contrast.
+void Form1::OnColoursChanged()
+{
+    TakeColours();
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+void Form1::OnEraseBackground(HDC dc)
+{
+    RECT client{};
+    GetClientRect(window_, &client);
+    FillRect(dc, &client, background_);
+}
+
+void Form1::OnTimer(WPARAM timer)
+{
+    if (timer == kFailureTimer && balloon_) balloon_->Hide();
+}
+
+// A lone Alt (or F10) would hand the keyboard to the menu bar, and the next keys would be lost to
+// the calculator. The menu is reached by its access keys, Alt+E and Alt+I.
+bool Form1::OnSysCommand(WPARAM command, LPARAM lParam)
+{
+    return (command & 0xFFF0) == SC_KEYMENU && lParam == 0;
+}
+
+bool Form1::OnGetMinMaxInfo(MINMAXINFO& limits)
+{
+    if (!fonts_) return false;
+    const SIZE least = FrameSize(Dpi());
+    limits.ptMinTrackSize = {least.cx, least.cy};
+    return true;
+}
+
+void Form1::OnDpiChanged(int dpi, const RECT& suggested)
+{
+    LayOutFor(dpi);
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Also sent while the window is being created, before the balloon exists.
+void Form1::OnMove()
+{
+    if (balloon_) balloon_->Hide();
+}
+
+void Form1::OnSize(WPARAM how)
+{
+    if (how == SIZE_MINIMIZED && balloon_) balloon_->Hide();
+}
+
+// The control that had the focus gets it back when the window is active again, after another
+// program or the About window, as in a dialog. The balloon is not left over another program.
+bool Form1::OnActivate(int state, bool minimised)
+{
+    if (state == WA_INACTIVE) {
+        if (balloon_) balloon_->Hide();
+        const HWND focus = GetFocus();
+        if (focus && IsChild(window_, focus)) lastFocus_ = focus;
+        return false;
+    }
+    if (!lastFocus_ || !IsWindow(lastFocus_) || minimised) return false;
+    SetFocus(lastFocus_);
+    return true;
+}
+
+// However the close comes (the close box, Esci, the task bar, another program), the other
+// windows unload first, last loaded first, each through the list and so once.
+void Form1::OnClose()
+{
+    windows_.UnloadSecondary();
+    DestroyWindow(window_);
+}
+
+void Form1::OnEndSession(bool ending)
+{
+    if (ending) SendMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+void Form1::OnDestroy()
+{
+    windows_.Forget(window_);
+    PostQuitMessage(0);
 }
 
 // Labels and options on the window's face, in their designed colours; the conversion display is
 // read-only but stays white, as a display does.
-LRESULT Form1::ControlColours(HDC dc, HWND control)
+LRESULT Form1::OnControlColours(HDC dc, HWND control)
 {
     if (control == TxtDisplay1) {
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
@@ -288,7 +318,6 @@ LRESULT Form1::ControlColours(HDC dc, HWND control)
     return reinterpret_cast<LRESULT>(background_);
 }
 
-// At start, and again whenever the user changes colours, theme or high contrast.
 void Form1::TakeColours()
 {
     palette_ = Palette{highContrast_()};
@@ -347,10 +376,10 @@ void Form1::ReportFailure(Failure failure)
 
 // The display that has the focus: the converted amount (or its selected part) when the user is
 // on it, the entry otherwise. Nothing to copy leaves the clipboard as it was.
-void Form1::Copy(bool entry)
+void Form1::Copy(behaviour::CopyFrom from)
 {
     std::wstring text = entry_.Shown();
-    if (!entry && GetFocus() == TxtDisplay1) {
+    if (from == behaviour::CopyFrom::FocusedDisplay && GetFocus() == TxtDisplay1) {
         text = WindowText(TxtDisplay1);
         DWORD start = 0;
         DWORD end = 0;

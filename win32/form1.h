@@ -1,5 +1,6 @@
 #pragma once
 
+#include "behaviour/window_keys.h"
 #include "calc/calculator.h"
 #include "calc/calculator_view.h"
 #include "win32/colours.h"
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <windows.h>
@@ -24,9 +26,6 @@ namespace abaquino::win32 {
 // controls through CalculatorView, and every control notification goes straight to a handler.
 class Form1 final : public CalculatorView {
 public:
-    static constexpr int kEsciCommand = 1;
-    static constexpr int kInformazioniCommand = 2;
-
     // beep sounds the system alert, highContrast says whether high contrast is on; tests pass
     // their own.
     explicit Form1(HINSTANCE instance, std::function<void()> beep = {}, HighContrast highContrast = {});
@@ -34,7 +33,7 @@ public:
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
-    HWND Handle() const { return window_; }
+    HWND Hwnd() const { return window_; }
     Calculator& calculator() { return calculator_; }
     LoadedWindows& loadedWindows() { return windows_; }
     MessagePump& Pump() { return pump_; }
@@ -82,19 +81,40 @@ public:
 private:
     template <class Window>
     friend LRESULT CALLBACK ObjectProcedure(HWND, UINT, WPARAM, LPARAM);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(int id, int notification);
+    void OnEntryNotification(int notification);
+    LRESULT OnControlColours(HDC dc, HWND control);
+    void OnColoursChanged();
+    void OnEraseBackground(HDC dc);
+    void OnTimer(WPARAM timer);
+    bool OnSysCommand(WPARAM command, LPARAM lParam);
+    bool OnGetMinMaxInfo(MINMAXINFO& limits);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void OnMove();
+    void OnSize(WPARAM how);
+    bool OnActivate(int state, bool minimised);
+    void OnClose();
+    void OnEndSession(bool ending);
+    void OnDestroy();
+
     void TakeControls();
     void AddToolTips();
     void LayOutFor(int dpi);
     SIZE FrameSize(int dpi) const;
-    void Command(int id, int notification);
-    LRESULT ControlColours(HDC dc, HWND control);
     void TakeColours();
+
+    // The key preview's parts (form1_keyboard.cpp).
     bool KeyDown(const MSG& message);
+    bool CharacterTyped(WPARAM character);
+    void KeyReleased(WPARAM key);
+    std::optional<designs::ControlKind> FocusKind() const;
+    void ChooseOtherOption();
+    void MoveFocus(bool forward);
+
     void Choose(HWND option);
     HWND ChosenOption() const;
-    void MoveFocus(bool forward);
-    void Copy(bool entry);
+    void Copy(behaviour::CopyFrom from);
     void Paste();
 
     HINSTANCE instance_;

@@ -1,109 +1,131 @@
 // The main window's key preview: every key meets the window before the control that has the
-// focus, and reaches the keyboard map once.
+// focus, and reaches the keyboard map once. What a key does is the window's key rules' answer.
 
 #include "win32/form1.h"
 
+#include "designs/form1_design.h"
 #include "designs/tab_order.h"
+
+#include <algorithm>
 
 namespace abaquino::win32 {
 
 namespace {
 
+using behaviour::Key;
+using behaviour::KeyAnswer;
+
 bool IsDown(int key) { return GetKeyState(key) < 0; }
 
-bool IsArrow(WPARAM key) { return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN; }
-
-bool Navigates(WPARAM key) { return IsArrow(key) || key == VK_HOME || key == VK_END || key == VK_PRIOR || key == VK_NEXT; }
-
-std::int16_t ShiftState()
+Key KeyOf(WPARAM key)
 {
-    return static_cast<std::int16_t>((IsDown(VK_SHIFT) ? 1 : 0) | (IsDown(VK_CONTROL) ? 2 : 0) |
-                                     (IsDown(VK_MENU) ? 4 : 0));
+    switch (key) {
+    case VK_TAB: return Key::Tab;
+    case VK_LEFT: return Key::Left;
+    case VK_RIGHT: return Key::Right;
+    case VK_UP: return Key::Up;
+    case VK_DOWN: return Key::Down;
+    case VK_HOME: return Key::Home;
+    case VK_END: return Key::End;
+    case VK_PRIOR: return Key::PageUp;
+    case VK_NEXT: return Key::PageDown;
+    case VK_INSERT: return Key::Insert;
+    case VK_SPACE: return Key::Space;
+    case VK_BACK: return Key::Backspace;
+    case VK_DELETE: return Key::Delete;
+    case VK_DECIMAL: return Key::KeypadDecimal;
+    case 'C': return Key::C;
+    case 'V': return Key::V;
+    default: return Key::Other;
+    }
+}
+
+// A system key (WM_SYSKEYDOWN) comes with Alt, or with none of the window's menu: F10.
+behaviour::Modifiers Held(bool systemKey = false)
+{
+    return {.shift = IsDown(VK_SHIFT), .control = IsDown(VK_CONTROL), .alt = systemKey || IsDown(VK_MENU)};
+}
+
+bool IsUserInput(UINT message)
+{
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: return true;
+    default: return false;
+    }
 }
 
 }  // namespace
 
 bool Form1::PreviewMessage(MSG& message)
 {
-    switch (message.message) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-        balloon_->Hide();
-        return false;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        balloon_->Hide();
-        break;
-    default: break;
-    }
+    if (IsUserInput(message.message)) balloon_->Hide();  // anywhere, even in another window
     if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
     switch (message.message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: return KeyDown(message);
-    case WM_CHAR: {
-        // Ctrl with a letter makes a control character; it types nothing. AltGr (Ctrl+Alt) does.
-        if (IsDown(VK_CONTROL) && !IsDown(VK_MENU)) return true;
-        std::int16_t code = message.wParam > 0x7fff ? std::int16_t{0x7fff} : static_cast<std::int16_t>(message.wParam);
-        calculator_.Form_KeyPress(code);
-        return true;  // no character reaches a control
-    }
+    case WM_CHAR: return CharacterTyped(message.wParam);
     case WM_KEYUP:
-    case WM_SYSKEYUP: {
-        std::int16_t code = static_cast<std::int16_t>(message.wParam);
-        calculator_.Form_KeyUp(code, ShiftState());
-        return false;  // buttons need Space's release to click
-    }
+    case WM_SYSKEYUP: KeyReleased(message.wParam); return false;  // buttons need Space's release to click
     default: return false;
     }
 }
 
-// What a pressed key does before any control sees it. Keys that type a character are translated
-// here and go no further: the character comes back as WM_CHAR.
+// True when the key goes no further. Keys that type a character are translated here, and the
+// character comes back as WM_CHAR; the keys left to a control or the menu are translated by the
+// pump, once, as for the others.
 bool Form1::KeyDown(const MSG& message)
 {
-    const WPARAM key = message.wParam;
-    const bool control = IsDown(VK_CONTROL);
-    const bool alt = message.message == WM_SYSKEYDOWN || IsDown(VK_MENU);
-    const bool shift = IsDown(VK_SHIFT);
-    if (!alt && ((control && key == 'C') || (control && !shift && key == VK_INSERT))) {
-        Copy(false);
-        return true;
-    }
-    if (!alt && ((control && key == 'V') || (shift && !control && key == VK_INSERT))) {
-        Paste();
-        return true;
-    }
-    if (alt) return false;  // the menu's access keys, Alt+F4, the system menu
-    const HWND focus = GetFocus();
-    if (key == VK_TAB && !control) {
-        MoveFocus(!shift);
-        return true;
-    }
-    const bool onOption = focus == OptBLire || focus == OptBEuro;
-    if (onOption && Navigates(key) && !IsArrow(key)) return true;  // only the arrows choose
-    if (onOption && IsArrow(key)) {
-        const HWND other = focus == OptBLire ? OptBEuro : OptBLire;
-        movingToOption_ = true;  // a Windows that clicks on focus anyway must not choose twice
-        SetFocus(other);
-        movingToOption_ = false;
-        SendMessageW(other, BM_CLICK, 0, 0);
-        return true;
-    }
-    if (Navigates(key)) return focus != TxtDisplay1;  // only the conversion can be selected
-    // The keypad's decimal key is the decimal comma, whatever character the layout gives it.
-    if (key == VK_DECIMAL) {
+    switch (behaviour::AnswerKeyDown(KeyOf(message.wParam), Held(message.message == WM_SYSKEYDOWN), FocusKind())) {
+    case KeyAnswer::CopyFocusedDisplay: Copy(behaviour::CopyFrom::FocusedDisplay); return true;
+    case KeyAnswer::Paste: Paste(); return true;
+    case KeyAnswer::NextTabStop: MoveFocus(true); return true;
+    case KeyAnswer::PreviousTabStop: MoveFocus(false); return true;
+    case KeyAnswer::ChooseOtherOption: ChooseOtherOption(); return true;
+    case KeyAnswer::ToControl:
+    case KeyAnswer::ToMenu: return false;
+    case KeyAnswer::KeyPress: TranslateMessage(&message); return true;
+    case KeyAnswer::DecimalComma: {
         std::int16_t comma = '.';
         calculator_.Form_KeyPress(comma);
         return true;
     }
-    // A button is pressed by Space as usual; the pump translates the key once, as for the others.
-    const bool onButton = focus && focus != txtDisplay && focus != TxtDisplay1;
-    if (key == VK_SPACE && !control && onButton) return false;
-    TranslateMessage(&message);
+    case KeyAnswer::Swallow: return true;
+    }
     return true;
+}
+
+bool Form1::CharacterTyped(WPARAM character)
+{
+    if (auto code = behaviour::TypedCode(static_cast<char32_t>(character), Held())) calculator_.Form_KeyPress(*code);
+    return true;  // no character reaches a control
+}
+
+void Form1::KeyReleased(WPARAM key)
+{
+    behaviour::Release release = behaviour::Released(KeyOf(key), Held());
+    calculator_.Form_KeyUp(release.code, release.shift);
+}
+
+std::optional<designs::ControlKind> Form1::FocusKind() const
+{
+    const auto found = std::find(controls_.begin(), controls_.end(), GetFocus());
+    if (found == controls_.end()) return std::nullopt;
+    return designs::kForm1Controls[static_cast<std::size_t>(found - controls_.begin())].kind;
+}
+
+void Form1::ChooseOtherOption()
+{
+    const HWND other = GetFocus() == OptBLire ? OptBEuro : OptBLire;
+    movingToOption_ = true;  // a Windows that clicks on focus anyway must not choose twice
+    SetFocus(other);
+    movingToOption_ = false;
+    SendMessageW(other, BM_CLICK, 0, 0);
 }
 
 // Tab walks the designed order, in which the two options are one stop at the place of the

@@ -14,7 +14,7 @@ void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proced
 
 // The procedure of a class whose windows get their object as the creation parameter. The
 // object (a friend) learns its window_ at WM_NCCREATE, before CreateWindowExW returns, and its
-// Handle(message, wParam, lParam) answers every message until it clears GWLP_USERDATA.
+// OnMessage(message, wParam, lParam) answers every message until it clears GWLP_USERDATA.
 template <class Window>
 LRESULT CALLBACK ObjectProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -24,7 +24,7 @@ LRESULT CALLBACK ObjectProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+    return self ? self->OnMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace abaquino::win32

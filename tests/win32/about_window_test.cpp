@@ -26,7 +26,7 @@ HWND OkOf(HWND about) { return GetDlgItem(about, IDOK); }
 
 TEST(AboutWindow, OpensModallyAndClosesEveryWay)
 {
-    const auto byMenu = [](ShownForm& s) { PostMessageW(s.form.Handle(), WM_COMMAND, Form1::kInformazioniCommand, 0); };
+    const auto byMenu = [](ShownForm& s) { PostMessageW(s.form.Hwnd(), WM_COMMAND, kInformazioniCommand, 0); };
     const auto byAccessKey = [](ShownForm& s) { s.KeyDown('I', {.alt = true}); };
     const Way ways[] = {
         {"menu, OK clicked", byMenu, [](HWND about) { SendMessageW(OkOf(about), BM_CLICK, 0, 0); }},
@@ -43,8 +43,8 @@ TEST(AboutWindow, OpensModallyAndClosesEveryWay)
         bool checked = false;
         const HWND about = WithAboutOpen(shown, [&] { way.open(shown); }, [&](HWND window) {
             checked = true;
-            EXPECT_FALSE(IsWindowEnabled(f.Handle())) << way.name;
-            EXPECT_EQ(GetWindow(window, GW_OWNER), f.Handle()) << way.name;
+            EXPECT_FALSE(IsWindowEnabled(f.Hwnd())) << way.name;
+            EXPECT_EQ(GetWindow(window, GW_OWNER), f.Hwnd()) << way.name;
             EXPECT_FALSE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW) << way.name;
             EXPECT_FALSE(GetWindowLongPtrW(window, GWL_STYLE) & WS_THICKFRAME) << way.name;
             EXPECT_EQ(Utf8(WindowText(window)), "Informazioni su Abaquino Euro") << way.name;
@@ -55,7 +55,7 @@ TEST(AboutWindow, OpensModallyAndClosesEveryWay)
         ASSERT_NE(about, nullptr) << way.name;
         EXPECT_TRUE(checked);
         EXPECT_FALSE(IsWindow(about)) << way.name;
-        EXPECT_TRUE(IsWindowEnabled(f.Handle())) << way.name;
+        EXPECT_TRUE(IsWindowEnabled(f.Hwnd())) << way.name;
         EXPECT_EQ(f.loadedWindows().Count(), 1) << way.name;
         EXPECT_EQ(GetFocus(), f.txtDisplay) << way.name;  // back where it was
         shown.Type("3");
@@ -73,9 +73,9 @@ TEST(AboutWindow, UnloadsFirstWhenTheMainWindowIsClosedFromOutside)
     };
     for (const auto& close : closes) {
         ShownForm shown;
-        const HWND window = shown.form.Handle();
+        const HWND window = shown.form.Hwnd();
         EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, 0), TRUE);
-        const HWND about = WithAboutOpen(shown, [&] { PostMessageW(window, WM_COMMAND, Form1::kInformazioniCommand, 0); },
+        const HWND about = WithAboutOpen(shown, [&] { PostMessageW(window, WM_COMMAND, kInformazioniCommand, 0); },
                                          [&](HWND) { PostMessageW(window, close.message, close.wParam, 0); });
         ASSERT_NE(about, nullptr) << close.name;
         shown.Pump();
@@ -90,7 +90,7 @@ TEST(AboutWindow, UnloadsFirstWhenTheMainWindowIsClosedFromOutside)
 TEST(AboutWindow, ShowsItsDesignAndUnloadsOnlyOnce)
 {
     ShownForm shown;
-    WithAboutOpen(shown, [&] { PostMessageW(shown.form.Handle(), WM_COMMAND, Form1::kInformazioniCommand, 0); },
+    WithAboutOpen(shown, [&] { PostMessageW(shown.form.Hwnd(), WM_COMMAND, kInformazioniCommand, 0); },
                   [&](HWND about) {
                       int labels = 0;
                       for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -111,7 +111,7 @@ TEST(AboutWindow, ShowsItsDesignAndUnloadsOnlyOnce)
                       EXPECT_TRUE(IsWindow(about));
                       DestroyWindow(about);
                       windows.Forget(about);
-                      EnableWindow(shown.form.Handle(), TRUE);
+                      EnableWindow(shown.form.Hwnd(), TRUE);
                   });
     EXPECT_EQ(shown.form.loadedWindows().Count(), 1);
 }

@@ -37,7 +37,7 @@ void Perform(ShownForm& shown, const Action& action)
     case Kind::LireOption: return shown.Click(f.OptBLire);
     case Kind::Refresh: return shown.Key(VK_TAB);
     case Kind::KeyPress:  // a character as the keyboard's translation delivers it
-        PostMessageW(GetFocus() ? GetFocus() : f.Handle(), WM_CHAR, static_cast<WPARAM>(action.value), 1);
+        PostMessageW(GetFocus() ? GetFocus() : f.Hwnd(), WM_CHAR, static_cast<WPARAM>(action.value), 1);
         return shown.Pump();
     case Kind::KeyUp: return shown.KeyUp(static_cast<WORD>(action.value));
     case Kind::GotFocus:
@@ -82,7 +82,7 @@ TEST(EventStorm, TenThousandRealEventsBreakNothing)
                 FAIL() << *broken << " after event " << event << " (" << what << "), seed " << seed;
             }
         }
-        ASSERT_TRUE(IsWindow(f.Handle()) && IsWindowEnabled(f.Handle()))
+        ASSERT_TRUE(IsWindow(f.Hwnd()) && IsWindowEnabled(f.Hwnd()))
             << "after event " << event << " (" << what << "), seed " << seed;
         ASSERT_EQ(f.loadedWindows().Count(), 1) << "after event " << event << ", seed " << seed;
         ASSERT_EQ(f.EntryText(), shown.Entry()) << "after event " << event << ", seed " << seed;

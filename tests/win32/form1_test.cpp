@@ -82,7 +82,7 @@ TEST(Form1, TypedKeysAreHandledOnceWhereverTheFocusIs)
         Form1& f = shown.form;
         const std::string focus = name;
         SetFocus(focus == "txtDisplay" ? f.txtDisplay : focus == "TxtDisplay1" ? f.TxtDisplay1
-                 : focus == "OptBLire" ? f.OptBLire : focus == "window" ? f.Handle() : f.cmdNumber[5]);
+                 : focus == "OptBLire" ? f.OptBLire : focus == "window" ? f.Hwnd() : f.cmdNumber[5]);
         shown.Type("12+3\r");
         EXPECT_EQ(shown.Entry(), "15") << name;
         EXPECT_EQ(shown.Conversion(), "0,01") << name;
@@ -127,7 +127,7 @@ TEST(Form1, KeysWithTheirOwnRules)
     EXPECT_EQ(GetFocus(), f.txtDisplay);
 
     // No input method composes on any control, so none ends a composition with an Enter either.
-    for (HWND control = GetWindow(f.Handle(), GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+    for (HWND control = GetWindow(f.Hwnd(), GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
         EXPECT_EQ(ImmGetContext(control), nullptr) << GetDlgCtrlID(control);
     }
 }
@@ -230,7 +230,7 @@ TEST(Form1, ScreenReadersHearTheDesignAndTheFailure)
     Form1& f = shown.form;
     std::vector<HWND> controls;
     for (std::size_t place = 0; place < designs::kForm1Controls.size(); ++place) {
-        controls.push_back(GetDlgItem(f.Handle(), ControlId(place)));
+        controls.push_back(GetDlgItem(f.Hwnd(), ControlId(place)));
     }
     ExpectDesignedNames(designs::kForm1Controls, controls);
 
@@ -243,8 +243,8 @@ TEST(Form1, ScreenReadersHearTheDesignAndTheFailure)
         shown.Pump();
     }
     UnhookWinEvent(hook);
-    EXPECT_EQ(alerted, f.failureBalloon().Handle());
-    EXPECT_EQ(ReadAloudOf(f.failureBalloon().Handle()).name, FailureMessage(Failure::DivisionByZero));
+    EXPECT_EQ(alerted, f.failureBalloon().Hwnd());
+    EXPECT_EQ(ReadAloudOf(f.failureBalloon().Hwnd()).name, FailureMessage(Failure::DivisionByZero));
 }
 
 TEST(Form1, AFailureBeepsShowsItsMessageChangesNothingAndGoesOnTheNextKeyOrClick)
@@ -257,7 +257,7 @@ TEST(Form1, AFailureBeepsShowsItsMessageChangesNothingAndGoesOnTheNextKeyOrClick
     EXPECT_EQ(shown.beeps, 1);
     EXPECT_TRUE(f.failureBalloon().IsShown());
     EXPECT_EQ(Utf8(f.failureBalloon().Text()), FailureMessage(Failure::DivisionByZero));
-    EXPECT_TRUE(IsWindowVisible(f.failureBalloon().Handle()));
+    EXPECT_TRUE(IsWindowVisible(f.failureBalloon().Hwnd()));
     EXPECT_EQ(f.calculator().State(), before);
     EXPECT_EQ(shown.Entry(), "0");
     shown.Key(VK_SHIFT);
@@ -273,13 +273,13 @@ TEST(Form1, AFailureBeepsShowsItsMessageChangesNothingAndGoesOnTheNextKeyOrClick
 
     shown.Type("/0\r");
     ASSERT_TRUE(f.failureBalloon().IsShown());
-    SendMessageW(f.Handle(), WM_TIMER, FailureBalloon::kTimer, 0);  // its time is up
+    SendMessageW(f.Hwnd(), WM_TIMER, kFailureTimer, 0);  // its time is up
     EXPECT_FALSE(f.failureBalloon().IsShown());
 
     // Nor is it left over another program, or over nothing.
     const struct { const char* name; std::function<void()> away, back; } leavings[] = {
-        {"deactivated", [&] { SendMessageW(f.Handle(), WM_ACTIVATE, WA_INACTIVE, 0); }, [] {}},
-        {"minimised", [&] { ShowWindow(f.Handle(), SW_MINIMIZE); }, [&] { ShowWindow(f.Handle(), SW_RESTORE); }},
+        {"deactivated", [&] { SendMessageW(f.Hwnd(), WM_ACTIVATE, WA_INACTIVE, 0); }, [] {}},
+        {"minimised", [&] { ShowWindow(f.Hwnd(), SW_MINIMIZE); }, [&] { ShowWindow(f.Hwnd(), SW_RESTORE); }},
     };
     for (const auto& leaving : leavings) {
         shown.Type("\r");
@@ -296,10 +296,10 @@ TEST(Form1, AClickThroughTheFailureReachesTheControlUnderIt)
 {
     ShownForm shown;
     Form1& f = shown.form;
-    SetForegroundWindow(f.Handle());
+    SetForegroundWindow(f.Hwnd());
     shown.Type("7/0\r");
     ASSERT_TRUE(f.failureBalloon().IsShown());
-    const HWND balloon = f.failureBalloon().Handle();
+    const HWND balloon = f.failureBalloon().Hwnd();
     RECT lire{};
     GetWindowRect(f.OptBLire, &lire);
     const POINT at{(lire.left + lire.right) / 2, (lire.top + lire.bottom) / 2};
@@ -346,7 +346,7 @@ TEST(Form1, HighContrastPaintsBothWindowsInTheSchemesColours)
     ShownForm shown;
     Form1& f = shown.form;
     const std::pair designed{RGB(0, 0, 255), RGB(192, 192, 192)};
-    EXPECT_EQ(ColoursOf(f.Handle(), f.Label1), designed);
+    EXPECT_EQ(ColoursOf(f.Hwnd(), f.Label1), designed);
     const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
     const COLORREF scheme[] = {RGB(0, 0, 0), RGB(255, 255, 0)};
     COLORREF saved[std::size(elements)];
@@ -355,11 +355,11 @@ TEST(Form1, HighContrastPaintsBothWindowsInTheSchemesColours)
 
     ASSERT_TRUE(SetSysColors(2, elements, scheme));
     shown.highContrast = true;
-    SendMessageW(f.Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    SendMessageW(f.Hwnd(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
     for (const HWND control : {f.Label1, f.Label2, f.Label3, f.OptBLire, f.OptBEuro}) {
-        EXPECT_EQ(ColoursOf(f.Handle(), control), readable) << GetDlgCtrlID(control);
+        EXPECT_EQ(ColoursOf(f.Hwnd(), control), readable) << GetDlgCtrlID(control);
     }
-    WithAboutOpen(shown, [&] { PostMessageW(f.Handle(), WM_COMMAND, Form1::kInformazioniCommand, 0); },
+    WithAboutOpen(shown, [&] { PostMessageW(f.Hwnd(), WM_COMMAND, kInformazioniCommand, 0); },
                   [&](HWND about) {
                       for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
                           if (child == GetDlgItem(about, IDOK)) continue;
@@ -370,8 +370,8 @@ TEST(Form1, HighContrastPaintsBothWindowsInTheSchemesColours)
 
     shown.highContrast = false;
     SetSysColors(2, elements, saved);
-    SendMessageW(f.Handle(), WM_SYSCOLORCHANGE, 0, 0);
-    EXPECT_EQ(ColoursOf(f.Handle(), f.Label1), designed);
+    SendMessageW(f.Hwnd(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(ColoursOf(f.Hwnd(), f.Label1), designed);
 }
 
 TEST(Form1, NoEditBypassesTheCalculator)
@@ -430,7 +430,7 @@ TEST(Form1, CopyAndPasteAnAmount)
         {L"1234567890123456789012345678901234567890123456789012345678901234567890", "-12,5", 3},  // read in part
     };
     for (const auto& paste : pastes) {
-        PutOnClipboard(f.Handle(), paste.clipboard);
+        PutOnClipboard(f.Hwnd(), paste.clipboard);
         shown.Key('V', {.control = true});
         EXPECT_EQ(shown.Entry(), paste.entry);
         EXPECT_EQ(shown.beeps, paste.beeps);
@@ -440,13 +440,13 @@ TEST(Form1, CopyAndPasteAnAmount)
 
     shown.Type("C7");
     shown.Key('C', {.control = true});
-    EXPECT_EQ(FromClipboard(f.Handle()), "7");
+    EXPECT_EQ(FromClipboard(f.Hwnd()), "7");
     SetFocus(f.TxtDisplay1);
     shown.Key(VK_INSERT, {.control = true});
-    EXPECT_EQ(FromClipboard(f.Handle()), "0,00");  // the focused display
+    EXPECT_EQ(FromClipboard(f.Hwnd()), "0,00");  // the focused display
     EXPECT_EQ(shown.Entry(), "7");
-    SendMessageW(f.Handle(), WM_COMMAND, EntryDisplay::kCopyCommand, 0);  // the entry's menu
-    EXPECT_EQ(FromClipboard(f.Handle()), "7");
+    SendMessageW(f.Hwnd(), WM_COMMAND, kCopyEntryCommand, 0);  // the entry's menu
+    EXPECT_EQ(FromClipboard(f.Hwnd()), "7");
 
     // Another program holding the clipboard: a beep, and not a word about the amount.
     const HANDLE held = CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -473,11 +473,11 @@ TEST(Form1, EsciAndTheCloseBoxEndTheProgram)
 {
     for (const bool closeBox : {false, true}) {
         ShownForm shown;
-        const HWND window = shown.form.Handle();
+        const HWND window = shown.form.Hwnd();
         if (closeBox) {
             PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
         } else {
-            PostMessageW(window, WM_COMMAND, Form1::kEsciCommand, 0);  // the menu entry
+            PostMessageW(window, WM_COMMAND, kEsciCommand, 0);  // the menu entry
         }
         shown.Pump();
         EXPECT_FALSE(IsWindow(window)) << closeBox;
@@ -486,7 +486,7 @@ TEST(Form1, EsciAndTheCloseBoxEndTheProgram)
     }
     ShownForm shown;
     shown.Key('E', {.alt = true});  // its access key
-    EXPECT_FALSE(IsWindow(shown.form.Handle()));
+    EXPECT_FALSE(IsWindow(shown.form.Hwnd()));
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ void ExpectBuiltFromTheDesign(const Form1& form, int dpi)
     for (std::size_t place = 0; place < kForm1Controls.size(); ++place) {
         const ControlDesign& design = kForm1Controls[place];
         const std::string name = std::string(design.name) + "(" + std::to_string(design.index) + ") at " + std::to_string(dpi);
-        const HWND control = GetDlgItem(form.Handle(), ControlId(place));
+        const HWND control = GetDlgItem(form.Hwnd(), ControlId(place));
         ASSERT_TRUE(control) << name;
         const RECT designed = PixelRect(design.left, design.top, design.width, design.height, dpi);
         const RECT built = ClientRect(control);
@@ -54,7 +54,7 @@ void ExpectBuiltFromTheDesign(const Form1& form, int dpi)
         EXPECT_EQ(font.lfWeight >= FW_BOLD, designedFont.bold) << name;
     }
     RECT client{};
-    GetClientRect(form.Handle(), &client);
+    GetClientRect(form.Hwnd(), &client);
     EXPECT_GE(client.right, Pixels(kForm1.clientWidth, dpi));
     EXPECT_GE(client.bottom, Pixels(kForm1.clientHeight, dpi));
 }
@@ -64,7 +64,7 @@ std::vector<std::pair<HWND, std::string>> ToolTips(const Form1& form)
 {
     std::vector<std::pair<HWND, std::string>> tips;
     for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr));) {
-        if (GetWindow(tip, GW_OWNER) != form.Handle()) continue;
+        if (GetWindow(tip, GW_OWNER) != form.Hwnd()) continue;
         const auto count = static_cast<UINT>(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0));
         for (UINT i = 0; i < count; ++i) {
             wchar_t text[80]{};
@@ -86,22 +86,22 @@ TEST(Form1Layout, EveryControlIsBuiltFromItsDesignAtEveryResolution)
     ExpectBuiltFromTheDesign(shown.form, dpi);
     EXPECT_EQ(GetFocus(), shown.form.txtDisplay);
     EXPECT_TRUE(shown.Checked(shown.form.OptBEuro));
-    EXPECT_EQ(Utf8(WindowText(shown.form.Handle())), kForm1.caption);
+    EXPECT_EQ(Utf8(WindowText(shown.form.Hwnd())), kForm1.caption);
     const std::vector<std::pair<HWND, std::string>> tips{{shown.form.txtDisplay, "Inserisci le cifre"}};
     EXPECT_EQ(ToolTips(shown.form), tips);
 
     RECT frame{};
-    GetWindowRect(shown.form.Handle(), &frame);
+    GetWindowRect(shown.form.Hwnd(), &frame);
     frame.right = frame.left + (frame.right - frame.left) * 2;
     frame.bottom = frame.top + (frame.bottom - frame.top) * 2;
-    SendMessageW(shown.form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi * 2, dpi * 2), reinterpret_cast<LPARAM>(&frame));
+    SendMessageW(shown.form.Hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi * 2, dpi * 2), reinterpret_cast<LPARAM>(&frame));
     EXPECT_EQ(shown.form.Dpi(), dpi * 2);
     ExpectBuiltFromTheDesign(shown.form, dpi * 2);
 
     // The caption's icon drawn at its size for the new scale, and the failure balloon as wide.
     for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
         ICONINFO icon{};
-        ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(SendMessageW(shown.form.Handle(), WM_GETICON, which, 0)), &icon));
+        ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(SendMessageW(shown.form.Hwnd(), WM_GETICON, which, 0)), &icon));
         BITMAP bitmap{};
         GetObjectW(icon.hbmColor, sizeof(bitmap), &bitmap);
         EXPECT_EQ(bitmap.bmWidth, GetSystemMetricsForDpi(metric, static_cast<UINT>(dpi * 2))) << which;
@@ -122,7 +122,7 @@ int FontHeight(HWND control)
 TEST(AboutLayout, TakesTheScaleOfItsMonitorAndFollowsAMove)
 {
     ShownForm shown;
-    WithAboutOpen(shown, [&] { PostMessageW(shown.form.Handle(), WM_COMMAND, Form1::kInformazioniCommand, 0); },
+    WithAboutOpen(shown, [&] { PostMessageW(shown.form.Hwnd(), WM_COMMAND, kInformazioniCommand, 0); },
                   [&](HWND about) {
                       const int dpi = static_cast<int>(GetDpiForWindow(about));
                       const ControlDesign& ok = kAboutControls[PlaceOf(kAboutControls, "cmdOK")];

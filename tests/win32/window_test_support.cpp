@@ -13,7 +13,7 @@ namespace {
 HWND KeyTarget(const Form1& form)
 {
     const HWND focus = GetFocus();
-    return focus ? focus : form.Handle();
+    return focus ? focus : form.Hwnd();
 }
 
 // The thread's view of the modifier keys, as the desktop would leave it while they are held.
@@ -42,7 +42,7 @@ LPARAM KeyData(WORD key, bool release, bool alt)
 ShownForm::ShownForm()
 {
     form.Show(SW_SHOWNORMAL);
-    SetForegroundWindow(form.Handle());
+    SetForegroundWindow(form.Hwnd());
     SetFocus(form.txtDisplay);
     Pump();
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+// The identifiers the main window's commands and timer arrive with: the menu's entries, the
+// entry display's context menu, and the controls, which are numbered by their place in the design.
+
+#include <cstddef>
+
+#include <windows.h>
+
+namespace abaquino::win32 {
+
+enum CommandId : int {
+    kEsciCommand = 1,
+    kInformazioniCommand = 2,
+    kCopyEntryCommand = 3,
+    kPasteEntryCommand = 4,
+    kFirstControlId = 1000,  // the control at place 0 of its window's design
+};
+
+enum TimerId : UINT_PTR {
+    kFailureTimer = 1,  // the failure balloon's time is up
+};
+
+// The command identifier of the control at a place of its table.
+constexpr int ControlId(std::size_t place) { return kFirstControlId + static_cast<int>(place); }
+
+}  // namespace abaquino::win32
