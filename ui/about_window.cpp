@@ -21,16 +21,7 @@ frmAbout::frmAbout(QWidget* owner, LoadedWindows& windows)
     setWindowTitle(FromUtf8(kAbout.caption));
     setWindowIcon(owner->windowIcon());
     setModal(true);
-    const QRect client = PixelRect(kAboutLeft, kAboutTop, kAbout.clientWidth, kAbout.clientHeight);
-    setGeometry(client);
-    // Its size is fixed. On Wayland a fixed size cannot meet a compositor that maximises the
-    // window all the same (Qt draws a maximise button there), and the program would end; it
-    // keeps only a least size there, and a maximise is undone.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        setMinimumSize(client.size());
-    } else {
-        setFixedSize(client.size());
-    }
+    TakeDesignedSize();
     // The boxes are designed for a dialog font of this size: in the desktop's family, but never
     // larger, so that a large desktop font cuts no text nor lays one over another. (Qt's scale
     // factors enlarge the whole window instead.)
@@ -41,15 +32,34 @@ frmAbout::frmAbout(QWidget* owner, LoadedWindows& windows)
     const BuiltControls controls = BuildControls(kAboutControls, this);
     cmdOK = controls.At<QPushButton>(PlaceOf(kAboutControls, "cmdOK"));
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    // Screen readers read a dialog's short labels only when asked; its description says them as
-    // the window opens: version, maker, city and date.
+    DescribeForScreenReaders();
+    cmdOK->setFocus(Qt::OtherFocusReason);
+    windows_.Load(this);
+}
+
+// Its size is fixed. On Wayland a fixed size cannot meet a compositor that maximises the window
+// all the same (Qt draws a maximise button there), and the program would end; it keeps only a
+// least size there, and a maximise is undone.
+void frmAbout::TakeDesignedSize()
+{
+    const QRect client = PixelRect(kAboutLeft, kAboutTop, kAbout.clientWidth, kAbout.clientHeight);
+    setGeometry(client);
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        setMinimumSize(client.size());
+    } else {
+        setFixedSize(client.size());
+    }
+}
+
+// Screen readers read a dialog's short labels only when asked; its description says them as the
+// window opens: version, maker, city and date.
+void frmAbout::DescribeForScreenReaders()
+{
     QStringList facts;
     for (const char* name : {"lblVersione", "Autore", "Label1", "Data"}) {
         if (const auto* label = findChild<QLabel*>(QLatin1String(name))) facts << label->text();
     }
     setAccessibleDescription(facts.join(QStringLiteral(", ")));
-    cmdOK->setFocus(Qt::OtherFocusReason);
-    windows_.Load(this);
 }
 
 frmAbout::~frmAbout() { windows_.Forget(this); }

@@ -37,6 +37,9 @@ protected:
     void reject() override;  // Esc presses OK, the cancel button
 
 private:
+    void TakeDesignedSize();
+    void DescribeForScreenReaders();
+
     LoadedWindows& windows_;
 };
 

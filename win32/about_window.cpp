@@ -112,18 +112,10 @@ LRESULT frmAbout::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) cmdOK_Click();
         return 0;
     case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
-    case WM_CTLCOLORSTATIC: {
-        const HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, palette_.Text(TextColourOf(kAboutControls, reinterpret_cast<HWND>(lParam))));
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
+    case WM_CTLCOLORSTATIC: return OnControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
-    case WM_THEMECHANGED:
-        palette_ = Palette{highContrast_()};
-        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
-        break;
+    case WM_THEMECHANGED: OnColoursChanged(); break;
     // Both draw at the window's scale, known once its fonts are made.
     case WM_DRAWITEM:
         if (!fonts_) break;
@@ -133,17 +125,8 @@ LRESULT frmAbout::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (!fonts_) break;
         Paint();
         return 0;
-    case WM_DPICHANGED: {  // moved to a monitor of another scale
-        LayOutFor(HIWORD(wParam));
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        InvalidateRect(window_, nullptr, TRUE);
-        return 0;
-    }
-    case WM_CLOSE:
-        Close();
-        return 0;
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_CLOSE: Close(); return 0;
     case WM_DESTROY:
         // Destroyed without unloading (its owner went first): the list holds no window that is gone.
         windows_.Forget(window_);
@@ -151,6 +134,28 @@ LRESULT frmAbout::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default: break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT frmAbout::OnControlColours(HDC dc, HWND control)
+{
+    SetTextColor(dc, palette_.Text(TextColourOf(kAboutControls, control)));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void frmAbout::OnColoursChanged()
+{
+    palette_ = Palette{highContrast_()};
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+// Moved to a monitor of another scale.
+void frmAbout::OnDpiChanged(int dpi, const RECT& suggested)
+{
+    LayOutFor(dpi);
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 // The etched rule, under the controls.

@@ -40,6 +40,9 @@ private:
     template <class Window>
     friend LRESULT CALLBACK ObjectProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnControlColours(HDC dc, HWND control);
+    void OnColoursChanged();
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void LayOutFor(int dpi);
     void Close();
     void Paint();

@@ -32,23 +32,38 @@ Form1::Form1(HINSTANCE instance, std::function<void()> beep, HighContrast highCo
       highContrast_(highContrast ? std::move(highContrast) : HighContrast(SystemHighContrast))
 {
     TakeColours();
-    RegisterWindowClass(instance, kClassName, &ObjectProcedure<Form1>, LoadIconW(instance, L"IDI_ICON1"),
-                        static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
+    CreateMainWindow();
+    balloon_ = std::make_unique<FailureBalloon>(window_);
+    controls_ = BuildControls(kForm1Controls, window_);
+    GiveDesignedNames(kForm1Controls, controls_);
+    TakeControls();
+    PrepareControls();
+    AddToolTips();
+    LayOutFor(static_cast<int>(GetDpiForWindow(window_)));
+    // Focus rectangles and access keys always show: this window is used from the keyboard.
+    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+    Choose(OptBEuro);
+    windows_.Load(window_);
+}
+
+// The menu bar comes with the window: set afterwards, it would move the client area and send
+// messages to a window whose parts are not built yet.
+void Form1::CreateMainWindow()
+{
+    RegisterWindowClass(instance_, kClassName, &ObjectProcedure<Form1>, LoadIconW(instance_, L"IDI_ICON1"),
+                        static_cast<HICON>(LoadImageW(instance_, L"IDI_ICON1", IMAGE_ICON,
                                                       GetSystemMetrics(SM_CXSMICON),
                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED)),
                         nullptr);
-    // The menu bar comes with the window: set afterwards, it would move the client area and send
-    // messages to a window whose parts are not built yet.
     HMENU bar = CreateMenu();
     AppendMenuW(bar, MF_STRING, kEsciCommand, Wide(kForm1Menu[0].caption).c_str());
     AppendMenuW(bar, MF_STRING, kInformazioniCommand, Wide(kForm1Menu[1].caption).c_str());
     window_ = CreateWindowExW(kExtendedStyle, kClassName, Wide(kForm1.caption).c_str(), kStyle,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, bar, instance, this);
-    balloon_ = std::make_unique<FailureBalloon>(window_);
+                              CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, bar, instance_, this);
+}
 
-    controls_ = BuildControls(kForm1Controls, window_);
-    GiveDesignedNames(kForm1Controls, controls_);
-    TakeControls();
+void Form1::PrepareControls()
+{
     // Windows clicks a radio button that gets the focus while unchecked; here a choice is made by
     // the click or the arrow key alone, once.
     for (const HWND option : {OptBEuro, OptBLire}) {
@@ -59,12 +74,6 @@ Form1::Form1(HINSTANCE instance, std::function<void()> beep, HighContrast highCo
     // Keys are the calculator's on every control: an input method would compose digits and lose
     // them, and end its composition with an Enter.
     ImmAssociateContextEx(window_, nullptr, IACE_CHILDREN);
-    AddToolTips();
-    LayOutFor(static_cast<int>(GetDpiForWindow(window_)));
-    // Focus rectangles and access keys always show: this window is used from the keyboard.
-    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
-    Choose(OptBEuro);
-    windows_.Load(window_);
 }
 
 Form1::~Form1()

@@ -98,7 +98,9 @@ private:
     void OnEndSession(bool ending);
     void OnDestroy();
 
+    void CreateMainWindow();
     void TakeControls();
+    void PrepareControls();
     void AddToolTips();
     void LayOutFor(int dpi);
     SIZE FrameSize(int dpi) const;
