@@ -36,6 +36,7 @@ public:
     HWND Hwnd() const { return window_; }
     Calculator& calculator() { return calculator_; }
     LoadedWindows& loadedWindows() { return windows_; }
+    const LoadedWindows& loadedWindows() const { return windows_; }
     MessagePump& Pump() { return pump_; }
     const FailureBalloon& failureBalloon() const { return *balloon_; }
     int Dpi() const { return fonts_->Dpi(); }

@@ -394,30 +394,6 @@ TEST(Form1, NoEditBypassesTheCalculator)
     EXPECT_EQ(shown.Entry(), "423");
 }
 
-void PutOnClipboard(HWND owner, const wchar_t* text)
-{
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    const std::size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    memcpy(GlobalLock(memory), text, bytes);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-}
-
-std::string FromClipboard(HWND owner)
-{
-    std::string text;
-    if (!OpenClipboard(owner)) return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = Utf8(static_cast<const wchar_t*>(GlobalLock(data)));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
 TEST(Form1, CopyAndPasteAnAmount)
 {
     ShownForm shown;

@@ -146,6 +146,30 @@ HWND WithAboutOpen(ShownForm& shown, const std::function<void()>& open,
     return seenAbout;
 }
 
+void PutOnClipboard(HWND owner, const wchar_t* text)
+{
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    const std::size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    memcpy(GlobalLock(memory), text, bytes);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+std::string FromClipboard(HWND owner)
+{
+    std::string text;
+    if (!OpenClipboard(owner)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = Utf8(static_cast<const wchar_t*>(GlobalLock(data)));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
 ReadAloud ReadAloudOf(HWND control)
 {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // as any screen reader does; once is enough

@@ -58,6 +58,10 @@ public:
     Form1 form{GetModuleHandleW(nullptr), [this] { ++beeps; }, [this] { return highContrast; }};
 };
 
+// The clipboard as another program sets and reads it.
+void PutOnClipboard(HWND owner, const wchar_t* text);
+std::string FromClipboard(HWND owner);
+
 // What a screen reader reads of a control through its accessible object: name, description and
 // help text, or "(none)" where the object has nothing to say.
 struct ReadAloud {
