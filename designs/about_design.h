@@ -4,6 +4,8 @@
 
 #include "designs/control_design.h"
 
+#include <abaquino_version.h>
+
 #include <array>
 
 namespace abaquino::designs {
@@ -27,7 +29,7 @@ inline constexpr std::array<ControlDesign, 9> kAboutControls = {{
      555, std::nullopt, kWordWrap, about::kBlack},
     {ControlKind::Label, "lblTitolo", kNotInArray, "Abaquino Euro", 1080, 240, 3120, 285,
      FontDesign{"Times New Roman", 12, true, true}, kSizedToText, about::kBlack},
-    {ControlKind::Label, "lblVersione", kNotInArray, "Versione 1.8", 2040, 600, 885, 195,
+    {ControlKind::Label, "lblVersione", kNotInArray, "Versione " ABAQUINO_VERSION, 2040, 600, 885, 195,
      std::nullopt, kSizedToText},
     {ControlKind::Picture, "pboxLogo", kNotInArray, "", 120, 120, 596, 615, std::nullopt,
      kNoSetting, std::nullopt, {}, "Icona di Abaquino"},

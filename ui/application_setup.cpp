@@ -2,6 +2,8 @@
 
 #include "ui/announcer.h"
 
+#include <abaquino_version.h>
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -37,7 +39,7 @@ QIcon ProgramIcon()
 void PrepareApplication(QApplication& application)
 {
     QApplication::setApplicationName(QStringLiteral("Abaquino"));
-    QApplication::setApplicationVersion(QStringLiteral("1.8"));
+    QApplication::setApplicationVersion(QStringLiteral(ABAQUINO_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     QApplication::setWindowIcon(ProgramIcon());
     Announcer::Register();

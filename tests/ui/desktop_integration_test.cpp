@@ -3,6 +3,7 @@
 #include "window_test_support.h"
 
 #include <QAccessible>
+#include <QFile>
 #include <QImage>
 #include <QResource>
 #include <QLineEdit>
@@ -78,7 +79,15 @@ TEST(Language, QtsOwnTextsAreItalian)
     for (const QAction* action : menu->actions()) texts << action->text();
     delete menu;
     EXPECT_TRUE(texts.join(' ').contains("Copia")) << texts.join(' ').toStdString();
-    EXPECT_EQ(QGuiApplication::desktopFileName(), kDesktopFileName);
+}
+
+// The desktop finds the window's launcher, name and icon by this name: a file that is installed.
+TEST(Desktop, TheWindowNamesTheInstalledLauncher)
+{
+    QFile launcher(QStringLiteral(ABAQUINO_PACKAGING_FOLDER "/%1.desktop").arg(QGuiApplication::desktopFileName()));
+    ASSERT_TRUE(launcher.open(QIODevice::ReadOnly)) << launcher.fileName().toStdString();
+    const QString entries = QString::fromUtf8(launcher.readAll());
+    EXPECT_TRUE(entries.contains(QStringLiteral("\nExec=abaquino"))) << entries.toStdString();
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
-// The Windows main window driven with real messages: every handler by click and by key, each
-// key handled once wherever the focus is, failures, the clipboard, Tab, and the closed entry.
+// What only the Windows main window has, beyond the shared scenarios: what Windows does and wine
+// does not, screen readers' objects, the failure balloon's click-through, high contrast, the
+// focus cue, the busy clipboard and the closed entry.
 
-#include "support/key_script.h"
-#include "support/key_script_tables.h"
 #include "window_test_support.h"
 
 #include "calc/failure.h"
@@ -20,111 +19,17 @@
 namespace abaquino::win32::testing {
 namespace {
 
-using abaquino::testing::ForEachKey;
-
-// Beyond the shared tables: the two options.
-constexpr std::string_view kOptionScripts[] = {"12 + 3 = LIT EUR", "LIT 1000 BS , 5 +/- =", "1000 LIT LIT"};
-
-// Every script of the tables, which between them reach every handler.
-std::vector<std::string> AllScripts()
-{
-    std::vector<std::string> scripts(std::begin(kOptionScripts), std::end(kOptionScripts));
-    for (const auto& script : abaquino::testing::kEngineScripts) scripts.emplace_back(script.keys);
-    for (const auto& edit : abaquino::testing::kEditingScripts) scripts.emplace_back(edit.keys);
-    for (const auto& failing : abaquino::testing::kFailingScripts) {
-        scripts.push_back(std::string(failing.setup) + " " + failing.failingKey);
-    }
-    return scripts;
-}
-
-struct Seen {
-    std::string entry, conversion;
-    CalculatorState state;
-    int failures;
-    bool operator==(const Seen&) const = default;
-};
-
-void PrintTo(const Seen& s, std::ostream* out)
-{
-    *out << '"' << s.entry << "\" / \"" << s.conversion << "\" acc " << s.state.Accumulator << " op "
-         << s.state.PendingOperator << " failures " << s.failures;
-}
-
-Seen OnPlainValues(std::string_view script)
-{
-    PlainCalculator p;
-    abaquino::testing::Press(p, script);
-    return {p.view.EntryText(), p.view.ConversionText(), p.calculator.State(),
-            static_cast<int>(p.view.Failures().size())};
-}
-
-Seen OnTheWindow(std::string_view script, bool byKey)
-{
-    ShownForm shown;
-    ForEachKey(script, [&](std::string_view key) { byKey ? shown.PressByKey(key) : shown.PressByClick(key); });
-    EXPECT_EQ(shown.Caret(), shown.Entry().size()) << script;
-    return {shown.Entry(), shown.Conversion(), shown.form.calculator().State(), shown.beeps};
-}
-
-TEST(Form1, EveryHandlerByClickAndByKeyDoesWhatTheLogicDoes)
-{
-    for (const std::string& script : AllScripts()) {
-        const Seen expected = OnPlainValues(script);
-        EXPECT_EQ(OnTheWindow(script, false), expected) << "clicked: " << script;
-        EXPECT_EQ(OnTheWindow(script, true), expected) << "typed: " << script;
-    }
-}
-
-TEST(Form1, TypedKeysAreHandledOnceWhereverTheFocusIs)
-{
-    for (const char* name : {"txtDisplay", "cmdNumber(5)", "TxtDisplay1", "OptBLire", "window"}) {
-        ShownForm shown;
-        Form1& f = shown.form;
-        const std::string focus = name;
-        SetFocus(focus == "txtDisplay" ? f.txtDisplay : focus == "TxtDisplay1" ? f.TxtDisplay1
-                 : focus == "OptBLire" ? f.OptBLire : focus == "window" ? f.Hwnd() : f.cmdNumber[5]);
-        shown.Type("12+3\r");
-        EXPECT_EQ(shown.Entry(), "15") << name;
-        EXPECT_EQ(shown.Conversion(), "0,01") << name;
-        shown.Type("a.");
-        EXPECT_EQ(shown.Entry(), ",") << name;
-        EXPECT_EQ(shown.Conversion(), "0,01") << name;  // nothing typed into it
-        EXPECT_EQ(shown.Caret(), 1u) << name;
-    }
-}
-
-TEST(Form1, KeysWithTheirOwnRules)
+// Beyond the shared scenarios: a held key, as Windows repeats it, and input methods.
+TEST(Form1, AHeldKeyActsOnceAndNoInputMethodComposes)
 {
     ShownForm shown;
     Form1& f = shown.form;
-    shown.Type("12345");
-    shown.KeyDown(VK_BACK);
-    EXPECT_EQ(shown.Entry(), "12345");  // on release
-    shown.KeyUp(VK_BACK);
-    EXPECT_EQ(shown.Entry(), "1234");
+    shown.Type("1234");
     shown.KeyDown(VK_DELETE);
     shown.KeyDown(VK_DELETE);  // held: one character all the same
     EXPECT_EQ(shown.Entry(), "1234");
     shown.KeyUp(VK_DELETE);
     EXPECT_EQ(shown.Entry(), "123");
-    shown.Key(VK_DECIMAL);
-    EXPECT_EQ(shown.Entry(), "123,");
-    shown.Type(",");  // the main keys' comma does nothing
-    EXPECT_EQ(shown.Entry(), "123,");
-    shown.Key('M', {.control = true});  // Ctrl+M makes a carriage return, but types nothing
-    EXPECT_EQ(shown.Entry(), "123,");
-
-    SetFocus(f.cmdNumber[7]);
-    shown.Key(VK_SPACE);
-    EXPECT_EQ(shown.Entry(), "123,7");  // the focused button, once
-    SetFocus(f.txtDisplay);
-    shown.Key(VK_SPACE);
-    EXPECT_EQ(shown.Entry(), "123,7");
-
-    shown.Key(VK_MENU);  // a lone Alt leaves the keys to the calculator
-    shown.Type("+1\r");
-    EXPECT_EQ(shown.Entry(), "124,7");
-    EXPECT_EQ(GetFocus(), f.txtDisplay);
 
     // No input method composes on any control, so none ends a composition with an Enter either.
     for (HWND control = GetWindow(f.Hwnd(), GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
@@ -146,34 +51,15 @@ std::size_t ColoursAlongTheEdge(HWND control)
     return static_cast<std::size_t>(std::unique(seen.begin(), seen.end()) - seen.begin());
 }
 
-TEST(Form1, TabWalksTheDesignWithTheOptionsAsOneStopAndArrowsChoose)
+// The options draw no focus cue of their own on Windows; the window draws one around the box.
+TEST(Form1, TheOptionThatHasTheFocusShowsIt)
 {
     ShownForm shown;
     Form1& f = shown.form;
-    shown.Type("1000");
     EXPECT_EQ(ColoursAlongTheEdge(f.OptBEuro), 1u);
     shown.Key(VK_TAB);
-    EXPECT_EQ(GetFocus(), f.OptBEuro);  // the chosen option stands at the group's place
-    EXPECT_GT(ColoursAlongTheEdge(f.OptBEuro), 1u);  // and shows that it has the focus
-    shown.Key(VK_RIGHT);
-    EXPECT_EQ(GetFocus(), f.OptBLire);
-    EXPECT_TRUE(shown.Checked(f.OptBLire));
-    EXPECT_FALSE(shown.Checked(f.OptBEuro));
-    EXPECT_EQ(shown.Conversion(), "1.936.270");
-    for (const WORD notArrow : {VK_HOME, VK_END, VK_PRIOR, VK_NEXT}) {
-        shown.Key(notArrow);  // only the four arrows choose
-        EXPECT_EQ(GetFocus(), f.OptBLire) << notArrow;
-        EXPECT_TRUE(shown.Checked(f.OptBLire)) << notArrow;
-    }
-    shown.Key(VK_TAB);
-    EXPECT_EQ(GetFocus(), f.cmdNumber[1]);
-    shown.Key(VK_TAB, {.shift = true});
-    shown.Key(VK_TAB, {.shift = true});
-    EXPECT_EQ(GetFocus(), f.txtDisplay);  // the conversion display is skipped
-    shown.Key(VK_TAB, {.shift = true});
-    EXPECT_EQ(GetFocus(), f.CmdPercent);  // and round
-    shown.Click(f.OptBLire);  // the chosen option clicked again runs its handler once
-    EXPECT_EQ(shown.Conversion(), "1.936.270");
+    ASSERT_EQ(GetFocus(), f.OptBEuro);
+    EXPECT_GT(ColoursAlongTheEdge(f.OptBEuro), 1u);
 }
 
 // What Windows does and wine does not: a radio button that gets the focus while unchecked sends
@@ -245,49 +131,6 @@ TEST(Form1, ScreenReadersHearTheDesignAndTheFailure)
     UnhookWinEvent(hook);
     EXPECT_EQ(alerted, f.failureBalloon().Hwnd());
     EXPECT_EQ(ReadAloudOf(f.failureBalloon().Hwnd()).name, FailureMessage(Failure::DivisionByZero));
-}
-
-TEST(Form1, AFailureBeepsShowsItsMessageChangesNothingAndGoesOnTheNextKeyOrClick)
-{
-    ShownForm shown;
-    Form1& f = shown.form;
-    shown.Type("7/0");
-    const CalculatorState before = f.calculator().State();
-    shown.Type("\r");
-    EXPECT_EQ(shown.beeps, 1);
-    EXPECT_TRUE(f.failureBalloon().IsShown());
-    EXPECT_EQ(Utf8(f.failureBalloon().Text()), FailureMessage(Failure::DivisionByZero));
-    EXPECT_TRUE(IsWindowVisible(f.failureBalloon().Hwnd()));
-    EXPECT_EQ(f.calculator().State(), before);
-    EXPECT_EQ(shown.Entry(), "0");
-    shown.Key(VK_SHIFT);
-    EXPECT_FALSE(f.failureBalloon().IsShown());
-
-    shown.Type("\r");
-    ASSERT_TRUE(f.failureBalloon().IsShown());
-    PostMessageW(f.cmdNumber[3], WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    PostMessageW(f.cmdNumber[3], WM_LBUTTONUP, 0, 0);
-    shown.Pump();
-    EXPECT_FALSE(f.failureBalloon().IsShown());
-    EXPECT_EQ(shown.Entry(), "03");  // the click went on to its button
-
-    shown.Type("/0\r");
-    ASSERT_TRUE(f.failureBalloon().IsShown());
-    SendMessageW(f.Hwnd(), WM_TIMER, kFailureTimer, 0);  // its time is up
-    EXPECT_FALSE(f.failureBalloon().IsShown());
-
-    // Nor is it left over another program, or over nothing.
-    const struct { const char* name; std::function<void()> away, back; } leavings[] = {
-        {"deactivated", [&] { SendMessageW(f.Hwnd(), WM_ACTIVATE, WA_INACTIVE, 0); }, [] {}},
-        {"minimised", [&] { ShowWindow(f.Hwnd(), SW_MINIMIZE); }, [&] { ShowWindow(f.Hwnd(), SW_RESTORE); }},
-    };
-    for (const auto& leaving : leavings) {
-        shown.Type("\r");
-        ASSERT_TRUE(f.failureBalloon().IsShown()) << leaving.name;
-        leaving.away();
-        EXPECT_FALSE(f.failureBalloon().IsShown()) << leaving.name;
-        leaving.back();
-    }
 }
 
 // A real click where the balloon lies reaches the option under it: the currency the user
@@ -394,37 +237,12 @@ TEST(Form1, NoEditBypassesTheCalculator)
     EXPECT_EQ(shown.Entry(), "423");
 }
 
-TEST(Form1, CopyAndPasteAnAmount)
+// Another program holding the clipboard: a beep, and not a word about the amount.
+TEST(Form1, ABusyClipboardOnlyBeeps)
 {
     ShownForm shown;
     Form1& f = shown.form;
-    const struct { const wchar_t* clipboard; const char* entry; int beeps; } pastes[] = {
-        {L"1.234,56 €", "1234,56", 0},
-        {L"  -12,5 ", "-12,5", 0},
-        {L"dodici", "-12,5", 1},                  // refused, nothing changes
-        {L"12345678901234567", "-12,5", 2},     // too long to hold whole
-        {L"1234567890123456789012345678901234567890123456789012345678901234567890", "-12,5", 3},  // read in part
-    };
-    for (const auto& paste : pastes) {
-        PutOnClipboard(f.Hwnd(), paste.clipboard);
-        shown.Key('V', {.control = true});
-        EXPECT_EQ(shown.Entry(), paste.entry);
-        EXPECT_EQ(shown.beeps, paste.beeps);
-    }
-    shown.Key(VK_INSERT, {.shift = true});
-    EXPECT_EQ(shown.beeps, 4);
-
-    shown.Type("C7");
-    shown.Key('C', {.control = true});
-    EXPECT_EQ(FromClipboard(f.Hwnd()), "7");
-    SetFocus(f.TxtDisplay1);
-    shown.Key(VK_INSERT, {.control = true});
-    EXPECT_EQ(FromClipboard(f.Hwnd()), "0,00");  // the focused display
-    EXPECT_EQ(shown.Entry(), "7");
-    SendMessageW(f.Hwnd(), WM_COMMAND, kCopyEntryCommand, 0);  // the entry's menu
-    EXPECT_EQ(FromClipboard(f.Hwnd()), "7");
-
-    // Another program holding the clipboard: a beep, and not a word about the amount.
+    shown.Type("7");
     const HANDLE held = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     std::thread holder([&] {
@@ -434,35 +252,14 @@ TEST(Form1, CopyAndPasteAnAmount)
         if (open) CloseClipboard();
     });
     WaitForSingleObject(held, INFINITE);
-    const int beeps = shown.beeps;
     shown.Key('V', {.control = true});
-    EXPECT_EQ(shown.beeps, beeps + 1);
+    EXPECT_EQ(shown.beeps, 1);
     EXPECT_FALSE(f.failureBalloon().IsShown());
     EXPECT_EQ(shown.Entry(), "7");
     SetEvent(release);
     holder.join();
     CloseHandle(held);
     CloseHandle(release);
-}
-
-TEST(Form1, EsciAndTheCloseBoxEndTheProgram)
-{
-    for (const bool closeBox : {false, true}) {
-        ShownForm shown;
-        const HWND window = shown.form.Hwnd();
-        if (closeBox) {
-            PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        } else {
-            PostMessageW(window, WM_COMMAND, kEsciCommand, 0);  // the menu entry
-        }
-        shown.Pump();
-        EXPECT_FALSE(IsWindow(window)) << closeBox;
-        MSG quit{};
-        EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << closeBox;
-    }
-    ShownForm shown;
-    shown.Key('E', {.alt = true});  // its access key
-    EXPECT_FALSE(IsWindow(shown.form.Hwnd()));
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 // The Windows windows as designed: each control from its row of the table, placed for the
 // monitor's resolution, and placed again when the window moves to a monitor with another.
 
+#include "support/form1_pixels.h"
 #include "window_test_support.h"
 
 #include "designs/about_design.h"
 #include "designs/form1_design.h"
 
-#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -23,20 +23,26 @@ RECT ClientRect(HWND control)
     return box;
 }
 
+// The font's height in pixels at 96 or 192 dpi: 9.75 pt is 13 or 26 pixels, 12 pt 16 or 32.
+int ExpectedFontPixels(double points, int dpi) { return (points == 12 ? 16 : 13) * dpi / 96; }
+
 void ExpectBuiltFromTheDesign(const Form1& form, int dpi)
 {
+    ASSERT_EQ(abaquino::testing::kForm1Pixels.size(), kForm1Controls.size());
     for (std::size_t place = 0; place < kForm1Controls.size(); ++place) {
         const ControlDesign& design = kForm1Controls[place];
-        const std::string name = std::string(design.name) + "(" + std::to_string(design.index) + ") at " + std::to_string(dpi);
+        const abaquino::testing::ExpectedControl& expected = abaquino::testing::kForm1Pixels[place];
+        const std::string name = std::string(expected.name) + "(" + std::to_string(expected.index) + ") at " + std::to_string(dpi);
+        ASSERT_EQ(design.name, expected.name);
         const HWND control = GetDlgItem(form.Hwnd(), ControlId(place));
         ASSERT_TRUE(control) << name;
-        const RECT designed = PixelRect(design.left, design.top, design.width, design.height, dpi);
+        const abaquino::testing::PixelBox& box = dpi == 96 ? expected.at96 : expected.at192;
         const RECT built = ClientRect(control);
-        EXPECT_EQ(built.left, designed.left) << name;
-        EXPECT_EQ(built.top, designed.top) << name;
+        EXPECT_EQ(built.left, box.x) << name;
+        EXPECT_EQ(built.top, box.y) << name;
         if (!(design.settings & kSizedToText)) {  // labels size themselves to their text
-            EXPECT_EQ(built.right, designed.right) << name;
-            EXPECT_EQ(built.bottom, designed.bottom) << name;
+            EXPECT_EQ(built.right - built.left, box.width) << name;
+            EXPECT_EQ(built.bottom - built.top, box.height) << name;
         }
         EXPECT_EQ(Utf8(WindowText(control)), design.caption) << name;
         const bool tabStop = GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP;
@@ -48,15 +54,14 @@ void ExpectBuiltFromTheDesign(const Form1& form, int dpi)
         EXPECT_EQ(tabStop, stop) << name;
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
-        const FontDesign& designedFont = design.font.value_or(kForm1Font);
-        EXPECT_EQ(Utf8(font.lfFaceName), designedFont.family) << name;
-        EXPECT_EQ(font.lfHeight, -std::lround(designedFont.points * dpi / 72.0)) << name;
-        EXPECT_EQ(font.lfWeight >= FW_BOLD, designedFont.bold) << name;
+        EXPECT_EQ(Utf8(font.lfFaceName), "Times New Roman") << name;
+        EXPECT_EQ(-font.lfHeight, ExpectedFontPixels(expected.points, dpi)) << name;
+        EXPECT_EQ(font.lfWeight >= FW_BOLD, expected.bold) << name;
     }
     RECT client{};
     GetClientRect(form.Hwnd(), &client);
-    EXPECT_GE(client.right, Pixels(kForm1.clientWidth, dpi));
-    EXPECT_GE(client.bottom, Pixels(kForm1.clientHeight, dpi));
+    EXPECT_GE(client.right, 225 * dpi / 96);  // 3375 x 3600 twips
+    EXPECT_GE(client.bottom, 240 * dpi / 96);
 }
 
 // The tool tips the window's tip control holds, by the control they belong to.
@@ -83,6 +88,7 @@ TEST(Form1Layout, EveryControlIsBuiltFromItsDesignAtEveryResolution)
 {
     ShownForm shown;
     const int dpi = shown.form.Dpi();
+    ASSERT_EQ(dpi, 96);  // the tables know 96 and 192
     ExpectBuiltFromTheDesign(shown.form, dpi);
     EXPECT_EQ(GetFocus(), shown.form.txtDisplay);
     EXPECT_TRUE(shown.Checked(shown.form.OptBEuro));
@@ -125,13 +131,14 @@ TEST(AboutLayout, TakesTheScaleOfItsMonitorAndFollowsAMove)
     WithAboutOpen(shown, [&] { PostMessageW(shown.form.Hwnd(), WM_COMMAND, kInformazioniCommand, 0); },
                   [&](HWND about) {
                       const int dpi = static_cast<int>(GetDpiForWindow(about));
-                      const ControlDesign& ok = kAboutControls[PlaceOf(kAboutControls, "cmdOK")];
+                      ASSERT_EQ(dpi, 96);
                       const HWND button = GetDlgItem(about, IDOK);
+                      // 1800, 2880; 1260 x 345 twips.
                       const auto expectOkAt = [&](int at) {
-                          const RECT designed = PixelRect(ok.left, ok.top, ok.width, ok.height, at);
+                          const RECT expected = at == 96 ? RECT{120, 192, 204, 215} : RECT{240, 384, 408, 430};
                           const RECT built = ClientRect(button);
-                          EXPECT_EQ(std::pair(built.left, built.top), std::pair(designed.left, designed.top)) << at;
-                          EXPECT_EQ(std::pair(built.right, built.bottom), std::pair(designed.right, designed.bottom)) << at;
+                          EXPECT_EQ(std::pair(built.left, built.top), std::pair(expected.left, expected.top)) << at;
+                          EXPECT_EQ(std::pair(built.right, built.bottom), std::pair(expected.right, expected.bottom)) << at;
                       };
                       expectOkAt(dpi);
                       const int height = FontHeight(button);
