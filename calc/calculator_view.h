@@ -9,8 +9,8 @@
 namespace abaquino {
 
 // What the calculator reads and writes on its main window: the four control properties, the
-// beep and the failure report. The Qt window implements it over real controls; PlainView over
-// plain values.
+// beep and the failure report. Each front end's main window (Qt's and Win32's) implements it
+// over real controls; PlainView over plain values.
 class CalculatorView {
 public:
     virtual ~CalculatorView() = default;

@@ -52,7 +52,7 @@ Outcome<std::string> ConvertEntry(std::string_view entry, Currency target, std::
     const auto amount = ReadNumber(entry);
     if (!amount) return amount.failure();
     const double converted =
-        target == Currency::Lire ? *amount * LIRE_PER_EURO : *amount / LIRE_PER_EURO;
+        target == Currency::Lire ? *amount * kLirePerEuro : *amount / kLirePerEuro;
     if (!std::isfinite(converted)) return Failure::TooLarge;
     if (target == Currency::Euro && std::fabs(converted) >= kDecimalLimit) {
         return Failure::BeyondConversion;

@@ -8,7 +8,7 @@
 namespace abaquino {
 
 // The fixed rate: lire for one euro.
-inline constexpr double LIRE_PER_EURO = 1936.27;
+inline constexpr double kLirePerEuro = 1936.27;
 
 enum class Currency { Euro, Lire };
 

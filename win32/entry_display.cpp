@@ -1,7 +1,7 @@
 #include "win32/entry_display.h"
 
+#include "calc/number_text.h"
 #include "win32/command_ids.h"
-
 #include "win32/wide_text.h"
 
 #include <commctrl.h>
@@ -16,13 +16,13 @@ EntryDisplay::~EntryDisplay()
 void EntryDisplay::Attach(HWND edit)
 {
     edit_ = edit;
-    SendMessageW(edit_, EM_SETLIMITTEXT, kLimit, 0);
+    SendMessageW(edit_, EM_SETLIMITTEXT, kEntryLimit, 0);
     SetWindowSubclass(edit_, &EntryDisplay::Procedure, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void EntryDisplay::Show(std::wstring text)
 {
-    if (text.size() > kLimit) text.resize(kLimit);
+    if (text.size() > kEntryLimit) text.resize(kEntryLimit);
     shown_ = std::move(text);
     SetWindowTextW(edit_, shown_.c_str());
 }

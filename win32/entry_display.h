@@ -14,7 +14,6 @@ namespace abaquino::win32 {
 // what was shown when the control reports the change.
 class EntryDisplay {
 public:
-    static constexpr std::size_t kLimit = 15;  // characters
 
     EntryDisplay() = default;
     EntryDisplay(const EntryDisplay&) = delete;

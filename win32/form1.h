@@ -37,7 +37,7 @@ public:
     Calculator& calculator() { return calculator_; }
     LoadedWindows& loadedWindows() { return windows_; }
     const LoadedWindows& loadedWindows() const { return windows_; }
-    MessagePump& Pump() { return pump_; }
+    MessagePump& pump() { return pump_; }
     const FailureBalloon& failureBalloon() const { return *balloon_; }
     int Dpi() const { return fonts_->Dpi(); }
 

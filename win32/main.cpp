@@ -15,7 +15,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     {
         abaquino::win32::Form1 form(instance);
         form.Show(show);
-        status = form.Pump().Run();
+        status = form.pump().Run();
     }
     if (SUCCEEDED(com)) CoUninitialize();
     return status;

@@ -35,7 +35,7 @@ class ShownForm {
 public:
     ShownForm();
 
-    void Pump() { form.Pump().DeliverPending(); }
+    void Pump() { form.pump().DeliverPending(); }
     std::string Entry() const { return Utf8(WindowText(form.txtDisplay)); }
     std::string Conversion() const { return Utf8(WindowText(form.TxtDisplay1)); }
     std::size_t Caret() const;
