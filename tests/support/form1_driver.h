@@ -33,6 +33,8 @@ public:
     virtual void Click(std::string_view name, int index = designs::kNotInArray) = 0;
     virtual void Focus(std::string_view name, int index = designs::kNotInArray) = 0;
     virtual std::string Focused() const = 0;  // "txtDisplay", "cmdNumber(5)"
+    // The first control that is gone or not where the design puts it (form1_pixels.h), or "".
+    virtual std::string MisplacedControl() const = 0;
 
     virtual std::string Entry() const = 0;
     virtual std::string Conversion() const = 0;

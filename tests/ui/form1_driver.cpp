@@ -2,6 +2,7 @@
 // events sent to the window, which hands them to whichever control has the focus.
 
 #include "support/form1_driver.h"
+#include "support/form1_pixels.h"
 
 #include "ui/control_table.h"
 #include "ui/entry_display.h"
@@ -92,6 +93,17 @@ public:
     {
         const QWidget* focus = QApplication::focusWidget();
         return focus ? focus->objectName().toStdString() : "";
+    }
+
+    std::string MisplacedControl() const override
+    {
+        for (const abaquino::testing::ExpectedControl& expected : abaquino::testing::kForm1Pixels) {
+            const QWidget* control = Control(expected.name, expected.index);
+            if (!control || !control->isVisible() || control->pos() != QPoint(expected.at96.x, expected.at96.y)) {
+                return expected.name;
+            }
+        }
+        return "";
     }
 
     std::string Entry() const override { return shown_.Entry(); }

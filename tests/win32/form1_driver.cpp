@@ -3,6 +3,7 @@
 // messages a user's click sends, so the key preview and the controls act as they do for a user.
 
 #include "support/form1_driver.h"
+#include "support/form1_pixels.h"
 
 #include "designs/form1_design.h"
 #include "window_test_support.h"
@@ -75,6 +76,19 @@ public:
         const designs::ControlDesign& design = designs::kForm1Controls.at(static_cast<std::size_t>(id - kFirstControlId));
         const std::string name(design.name);
         return design.index == designs::kNotInArray ? name : name + "(" + std::to_string(design.index) + ")";
+    }
+
+    std::string MisplacedControl() const override
+    {
+        for (std::size_t place = 0; place < abaquino::testing::kForm1Pixels.size(); ++place) {
+            const abaquino::testing::ExpectedControl& expected = abaquino::testing::kForm1Pixels[place];
+            const HWND control = GetDlgItem(Window(), ControlId(place));
+            RECT box{};
+            GetWindowRect(control, &box);
+            MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&box), 2);
+            if (!IsWindowVisible(control) || box.left != expected.at96.x || box.top != expected.at96.y) return expected.name;
+        }
+        return "";
     }
 
     std::string Entry() const override { return shown_.Entry(); }

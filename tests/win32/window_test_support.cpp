@@ -2,7 +2,6 @@
 
 #include "win32/about_window.h"
 
-#include <stdexcept>
 
 #include <oleacc.h>
 
@@ -85,38 +84,18 @@ void ShownForm::Key(WORD key, Modifiers held)
 void ShownForm::Type(std::string_view characters)
 {
     for (const char character : characters) {
+        if (character == '\x1b') {  // typed by the Esc key, not by Ctrl+[
+            Key(VK_ESCAPE);
+            continue;
+        }
         const SHORT scan = VkKeyScanW(static_cast<wchar_t>(static_cast<unsigned char>(character)));
-        if (scan == -1) throw std::invalid_argument("no key types this character");
+        if (scan == -1) {  // no key of the layout types it: it comes as an input method sends it
+            PostMessageW(KeyTarget(form), WM_CHAR, static_cast<unsigned char>(character), 1);
+            Pump();
+            continue;
+        }
         Key(LOBYTE(scan), {.shift = (HIBYTE(scan) & 1) != 0});
     }
-}
-
-void ShownForm::PressByClick(std::string_view key)
-{
-    Form1& f = form;
-    if (key.size() == 1 && key[0] >= '0' && key[0] <= '9') return Click(f.cmdNumber[key[0] - '0']);
-    const struct { std::string_view key; HWND control; } buttons[] = {
-        {",", f.cmdDecimal}, {"+/-", f.cmdPlusMinus}, {"+", f.CmdOperator[1]}, {"-", f.CmdOperator[2]},
-        {"x", f.CmdOperator[3]}, {"/", f.CmdOperator[4]}, {"=", f.cmdEquals}, {"%", f.CmdPercent},
-        {"C", f.cmdClear}, {"CE", f.cmdClearEntry}, {"EUR", f.OptBEuro}, {"LIT", f.OptBLire}};
-    for (const auto& button : buttons) {
-        if (button.key == key) return Click(button.control);
-    }
-    if (key == "BS") return Key(VK_BACK);
-    throw std::invalid_argument("unknown key: " + std::string(key));
-}
-
-// Keys the keyboard map has: digits, the operators, "=" as Enter, "," as ".", "CE" as "c" and
-// Backspace; the others have only their buttons.
-void ShownForm::PressByKey(std::string_view key)
-{
-    const struct { std::string_view key; std::string_view typed; } typed[] = {
-        {"+", "+"}, {"-", "-"}, {"x", "*"}, {"/", "/"}, {"=", "\r"}, {",", "."}, {"%", "%"}, {"CE", "c"}};
-    if (key.size() == 1 && key[0] >= '0' && key[0] <= '9') return Type(key);
-    for (const auto& entry : typed) {
-        if (entry.key == key) return Type(entry.typed);
-    }
-    PressByClick(key);
 }
 
 namespace {

@@ -45,12 +45,8 @@ public:
     void KeyDown(WORD key, Modifiers held = {});
     void KeyUp(WORD key, Modifiers held = {});
     void Key(WORD key, Modifiers held = {});
-    // Each character as the keys that type it on the current layout.
+    // Each character as the keys that type it on the current layout, or else as a WM_CHAR.
     void Type(std::string_view characters);
-    // One key pressed on the keypad of the script language ("12", "+", "CE", "LIT" ...), by
-    // the mouse or by the keyboard where the keyboard map has it.
-    void PressByClick(std::string_view key);
-    void PressByKey(std::string_view key);
 
     EmptiedQueue emptied;
     int beeps = 0;
