@@ -1,8 +1,8 @@
 #include "ui/form1.h"
 
 #include "behaviour/form1_clicks.h"
+#include "behaviour/form1_controls.h"
 #include "designs/form1_design.h"
-#include "designs/tab_order.h"
 #include "ui/about_window.h"
 #include "ui/announcer.h"
 #include "ui/control_table.h"
@@ -81,29 +81,10 @@ Form1::~Form1() { windows_.Forget(this); }
 
 void Form1::TakeControls(const BuiltControls& controls)
 {
-    constexpr std::span<const ControlDesign> table = kForm1Controls;
     controls_ = controls.All();
-    txtDisplay = controls.At<EntryDisplay>(PlaceOf(table, "txtDisplay"));
-    TxtDisplay1 = controls.At<QLineEdit>(PlaceOf(table, "TxtDisplay1"));
-    OptBLire = controls.At<QRadioButton>(PlaceOf(table, "OptBLire"));
-    OptBEuro = controls.At<QRadioButton>(PlaceOf(table, "OptBEuro"));
-    constexpr auto digits = PlacesOf<10>(table, "cmdNumber", 0);
-    for (std::size_t digit = 0; digit < digits.size(); ++digit) {
-        cmdNumber[digit] = controls.At<QPushButton>(digits[digit]);
-    }
-    constexpr auto operators = PlacesOf<4>(table, "CmdOperator", 1);
-    for (std::size_t i = 0; i < operators.size(); ++i) {
-        CmdOperator[i + 1] = controls.At<QPushButton>(operators[i]);
-    }
-    cmdEquals = controls.At<QPushButton>(PlaceOf(table, "cmdEquals"));
-    CmdPercent = controls.At<QPushButton>(PlaceOf(table, "CmdPercent"));
-    cmdClear = controls.At<QPushButton>(PlaceOf(table, "cmdClear"));
-    cmdClearEntry = controls.At<QPushButton>(PlaceOf(table, "cmdClearEntry"));
-    cmdDecimal = controls.At<QPushButton>(PlaceOf(table, "cmdDecimal"));
-    cmdPlusMinus = controls.At<QPushButton>(PlaceOf(table, "cmdPlusMinus"));
-    Label1 = controls.At<QLabel>(PlaceOf(table, "Label1"));
-    Label2 = controls.At<QLabel>(PlaceOf(table, "Label2"));
-    Label3 = controls.At<QLabel>(PlaceOf(table, "Label3"));
+    behaviour::TakeForm1Controls(*this, [&controls](std::size_t place, auto& field) {
+        field = controls.At<std::remove_pointer_t<std::remove_reference_t<decltype(field)>>>(place);
+    });
 }
 
 // Centred on the screen, frame included, once the frame's size is known.
@@ -189,23 +170,12 @@ void Form1::Informazioni_Click()
 
 QRadioButton* Form1::ChosenOption() const { return OptBLire->isChecked() ? OptBLire : OptBEuro; }
 
-// Tab walks the designed order, in which the two options are one stop at the place of the
-// first; the stop is the chosen option, so Tab from the entry reaches the currency in use.
+// Qt takes Tab focus from the unchosen option by itself; the group is one stop anyway.
 bool Form1::focusNextPrevChild(bool next)
 {
-    std::vector<QWidget*> stops;
-    for (QWidget* control : controls_) {
-        // Qt takes Tab focus from the unchosen option by itself; the group is one stop anyway.
-        if (control == OptBLire || control == OptBEuro) {
-            control = ChosenOption();
-        } else if (!(control->focusPolicy() & Qt::TabFocus)) {
-            continue;
-        }
-        AddTabStop(stops, control);
-    }
-    QWidget* focus = focusWidget();
-    if (focus == OptBLire || focus == OptBEuro) focus = ChosenOption();
-    NextTabStop(stops, focus, next)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    const auto takesTab = [](const QWidget* control) { return (control->focusPolicy() & Qt::TabFocus) != 0; };
+    QWidget* stop = behaviour::NextInTabWalk(controls_, focusWidget(), next, {OptBLire, OptBEuro}, ChosenOption(), takesTab);
+    stop->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 
@@ -264,10 +234,8 @@ void Form1::AmountsShown()
 // on it, the entry otherwise. Nothing to copy leaves the clipboard as it was.
 void Form1::Copy(behaviour::CopyFrom from)
 {
-    QString text = txtDisplay->Shown();
-    if (from == behaviour::CopyFrom::FocusedDisplay && focusWidget() == TxtDisplay1) {
-        text = TxtDisplay1->hasSelectedText() ? TxtDisplay1->selectedText() : TxtDisplay1->text();
-    }
+    const QString text = behaviour::CopiedText(from, focusWidget() == TxtDisplay1, txtDisplay->Shown(),
+                                               TxtDisplay1->text(), TxtDisplay1->selectedText());
     if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
 }
 

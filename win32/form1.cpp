@@ -1,6 +1,7 @@
 #include "win32/form1.h"
 
 #include "behaviour/form1_clicks.h"
+#include "behaviour/form1_controls.h"
 #include "calc/pasted_amount.h"
 #include "designs/form1_design.h"
 #include "win32/about_window.h"
@@ -90,24 +91,7 @@ Form1::~Form1()
 
 void Form1::TakeControls()
 {
-    constexpr std::span<const ControlDesign> table = kForm1Controls;
-    txtDisplay = controls_[PlaceOf(table, "txtDisplay")];
-    TxtDisplay1 = controls_[PlaceOf(table, "TxtDisplay1")];
-    OptBLire = controls_[PlaceOf(table, "OptBLire")];
-    OptBEuro = controls_[PlaceOf(table, "OptBEuro")];
-    constexpr auto digits = PlacesOf<10>(table, "cmdNumber", 0);
-    for (std::size_t digit = 0; digit < digits.size(); ++digit) cmdNumber[digit] = controls_[digits[digit]];
-    constexpr auto operators = PlacesOf<4>(table, "CmdOperator", 1);
-    for (std::size_t i = 0; i < operators.size(); ++i) CmdOperator[i + 1] = controls_[operators[i]];
-    cmdEquals = controls_[PlaceOf(table, "cmdEquals")];
-    CmdPercent = controls_[PlaceOf(table, "CmdPercent")];
-    cmdClear = controls_[PlaceOf(table, "cmdClear")];
-    cmdClearEntry = controls_[PlaceOf(table, "cmdClearEntry")];
-    cmdDecimal = controls_[PlaceOf(table, "cmdDecimal")];
-    cmdPlusMinus = controls_[PlaceOf(table, "cmdPlusMinus")];
-    Label1 = controls_[PlaceOf(table, "Label1")];
-    Label2 = controls_[PlaceOf(table, "Label2")];
-    Label3 = controls_[PlaceOf(table, "Label3")];
+    behaviour::TakeForm1Controls(*this, [this](std::size_t place, HWND& field) { field = controls_[place]; });
 }
 
 void Form1::AddToolTips()
@@ -387,15 +371,12 @@ void Form1::ReportFailure(Failure failure)
 // on it, the entry otherwise. Nothing to copy leaves the clipboard as it was.
 void Form1::Copy(behaviour::CopyFrom from)
 {
-    std::wstring text = entry_.Shown();
-    if (from == behaviour::CopyFrom::FocusedDisplay && GetFocus() == TxtDisplay1) {
-        text = WindowText(TxtDisplay1);
-        DWORD start = 0;
-        DWORD end = 0;
-        SendMessageW(TxtDisplay1, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        if (start < end && end <= text.size()) text = text.substr(start, end - start);
-    }
-    SetClipboardText(window_, text);
+    const std::wstring conversion = WindowText(TxtDisplay1);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(TxtDisplay1, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const std::wstring selected = start < end && end <= conversion.size() ? conversion.substr(start, end - start) : L"";
+    SetClipboardText(window_, behaviour::CopiedText(from, GetFocus() == TxtDisplay1, entry_.Shown(), conversion, selected));
 }
 
 // A busy clipboard says nothing about an amount: a beep, not "Numero non valido". One character

@@ -3,8 +3,7 @@
 
 #include "win32/form1.h"
 
-#include "designs/form1_design.h"
-#include "designs/tab_order.h"
+#include "behaviour/form1_controls.h"
 
 #include <algorithm>
 
@@ -128,22 +127,10 @@ void Form1::ChooseOtherOption()
     SendMessageW(other, BM_CLICK, 0, 0);
 }
 
-// Tab walks the designed order, in which the two options are one stop at the place of the
-// first; the stop is the chosen option, so Tab from the entry reaches the currency in use.
 void Form1::MoveFocus(bool forward)
 {
-    std::vector<HWND> stops;
-    for (HWND control : controls_) {
-        if (control == OptBLire || control == OptBEuro) {
-            control = ChosenOption();
-        } else if (!(GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP)) {
-            continue;
-        }
-        designs::AddTabStop(stops, control);
-    }
-    HWND focus = GetFocus();
-    if (focus == OptBLire || focus == OptBEuro) focus = ChosenOption();
-    SetFocus(designs::NextTabStop(stops, focus, forward));
+    const auto takesTab = [](HWND control) { return (GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP) != 0; };
+    SetFocus(behaviour::NextInTabWalk(controls_, GetFocus(), forward, {OptBLire, OptBEuro}, ChosenOption(), takesTab));
 }
 
 }  // namespace abaquino::win32
