@@ -106,6 +106,7 @@ void frmAbout::Close()
 
 LRESULT frmAbout::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (ChangesColours(message)) OnColoursChanged();  // and on to the default handling
     switch (message) {
     case WM_COMMAND:
         // OK is the default and the cancel button: Enter, Esc and a click all press it.
@@ -113,9 +114,6 @@ LRESULT frmAbout::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_CTLCOLORSTATIC: return OnControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_SYSCOLORCHANGE:
-    case WM_SETTINGCHANGE:
-    case WM_THEMECHANGED: OnColoursChanged(); break;
     // Both draw at the window's scale, known once its fonts are made.
     case WM_DRAWITEM:
         if (!fonts_) break;
@@ -146,7 +144,7 @@ LRESULT frmAbout::OnControlColours(HDC dc, HWND control)
 void frmAbout::OnColoursChanged()
 {
     palette_ = Palette{highContrast_()};
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    RepaintAll(window_);
 }
 
 // Moved to a monitor of another scale.

@@ -16,6 +16,15 @@ namespace abaquino::win32 {
 using HighContrast = std::function<bool()>;
 bool SystemHighContrast();
 
+// The messages that tell a window the user changed colours, theme or high contrast.
+constexpr bool ChangesColours(UINT message)
+{
+    return message == WM_SYSCOLORCHANGE || message == WM_SETTINGCHANGE || message == WM_THEMECHANGED;
+}
+
+// Repaints the window, its frame and its controls, in the colours it has just taken.
+void RepaintAll(HWND window);
+
 struct Palette {
     bool highContrast = false;
 

@@ -154,12 +154,10 @@ void Form1::Show(int how)
 
 LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (ChangesColours(message)) OnColoursChanged();  // and on to the default handling
     switch (message) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_CTLCOLORSTATIC: return OnControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_SYSCOLORCHANGE:
-    case WM_SETTINGCHANGE:
-    case WM_THEMECHANGED: OnColoursChanged(); break;
     case WM_ERASEBKGND: OnEraseBackground(reinterpret_cast<HDC>(wParam)); return 1;
     case WM_TIMER: OnTimer(wParam); return 0;
     case WM_SYSCOMMAND:
@@ -215,7 +213,7 @@ void Form1::OnEntryNotification(int notification)
 void Form1::OnColoursChanged()
 {
     TakeColours();
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    RepaintAll(window_);
 }
 
 void Form1::OnEraseBackground(HDC dc)

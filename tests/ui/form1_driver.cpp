@@ -91,7 +91,7 @@ public:
     }
     std::string Focused() const override
     {
-        const QWidget* focus = QApplication::focusWidget();
+        const QWidget* focus = shown_.form.focusWidget();  // the window's, also while it is not active
         return focus ? focus->objectName().toStdString() : "";
     }
 
