@@ -6,8 +6,11 @@
 
 #include "designs/control_design.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <vector>
 
 namespace abaquino::behaviour {
 
@@ -41,6 +44,17 @@ enum class KeyAnswer {
 
 // `focus`: the kind of the control that has the focus, or nothing when the window itself has it.
 KeyAnswer AnswerKeyDown(Key key, Modifiers held, std::optional<designs::ControlKind> focus);
+
+// The designed kind of `focus` among `controls`, which stand in the order of `design`; nothing
+// when it is none of them.
+template <class Control>
+std::optional<designs::ControlKind> KindOf(std::span<const designs::ControlDesign> design,
+                                           const std::vector<Control>& controls, const Control& focus)
+{
+    const auto found = std::find(controls.begin(), controls.end(), focus);
+    if (found == controls.end()) return std::nullopt;
+    return design[static_cast<std::size_t>(found - controls.begin())].kind;
+}
 
 // The code Form_KeyPress gets for a typed character, or nothing when Ctrl or Alt alone is held
 // (a command, not typing; Ctrl with Alt is AltGr, which types). Characters beyond the 16-bit

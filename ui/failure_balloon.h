@@ -11,7 +11,8 @@ namespace abaquino::ui {
 
 // The message of a failed operation, in a balloon under a control. It closes on the next key or
 // click anywhere in the program, when the caller hides it (a display changed), when the window
-// is deactivated or minimised, or on its own after a few seconds. Clicks go through it. Our own tip window rather than QToolTip, which lingers after hiding.
+// is deactivated or minimised, or on its own after a few seconds. Clicks go through it. Our own
+// tip window rather than QToolTip, which lingers after hiding.
 class FailureBalloon final : public QObject {
     Q_OBJECT
 

@@ -156,8 +156,7 @@ void Form1::BindOption(QRadioButton* option, const std::function<void()>& handle
 void Form1::DescribeConversion()
 {
     const auto& design = kForm1Controls[PlaceOf(kForm1Controls, "TxtDisplay1")];
-    TxtDisplay1->setAccessibleDescription(QStringLiteral("%1, in %2").arg(FromUtf8(design.accessibleDescription),
-                                                                          LireOption() ? "lire" : "euro"));
+    TxtDisplay1->setAccessibleDescription(QStringLiteral("%1, in %2").arg(FromUtf8(design.accessibleDescription), Currency()));
 }
 
 void Form1::Esci_Click(std::int16_t /*Index*/) { close(); }
@@ -209,6 +208,9 @@ void Form1::SetConversionText(std::string_view text)
 
 bool Form1::LireOption() const { return OptBLire->isChecked(); }
 
+// The currency the conversion display shows, as a screen reader says it.
+QString Form1::Currency() const { return LireOption() ? QStringLiteral("lire") : QStringLiteral("euro"); }
+
 void Form1::Beep() { beep_(); }
 
 void Form1::ReportFailure(Failure failure)
@@ -226,8 +228,7 @@ void Form1::AmountsShown()
     const QString entry = txtDisplay->Shown();
     const QString converted = TxtDisplay1->text();
     if (entry.isEmpty()) return;
-    const QString currency = LireOption() ? QStringLiteral("lire") : QStringLiteral("euro");
-    announcer_->Say(converted.isEmpty() ? entry : QStringLiteral("%1, in %2 %3").arg(entry, currency, converted));
+    announcer_->Say(converted.isEmpty() ? entry : QStringLiteral("%1, in %2 %3").arg(entry, Currency(), converted));
 }
 
 // The display that has the focus: the converted amount (or its selected part) when the user is

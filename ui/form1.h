@@ -89,6 +89,7 @@ private:
     void Copy(behaviour::CopyFrom from);
     void Paste(QClipboard::Mode mode);
     QRadioButton* ChosenOption() const;
+    QString Currency() const;
 
     Calculator calculator_{*this};
     LoadedWindows windows_;

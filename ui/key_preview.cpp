@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include <algorithm>
 
 namespace abaquino::ui {
 
@@ -32,13 +31,6 @@ bool KeyPreview::FirstToReceive(const QObject* watched) const
 {
     const QWidget* focus = window_->focusWidget();
     return watched == (focus ? focus : window_);
-}
-
-std::optional<designs::ControlKind> KeyPreview::FocusKind() const
-{
-    const auto found = std::find(controls_.begin(), controls_.end(), window_->focusWidget());
-    if (found == controls_.end()) return std::nullopt;
-    return design_[static_cast<std::size_t>(found - controls_.begin())].kind;
 }
 
 bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
@@ -71,7 +63,7 @@ bool KeyPreview::Pressed(const QKeyEvent& key)
             calculator_.Form_KeyPress(keyAscii);
         }
     };
-    switch (behaviour::AnswerKeyDown(KeyOf(key), held, FocusKind())) {
+    switch (behaviour::AnswerKeyDown(KeyOf(key), held, behaviour::KindOf(design_, controls_, window_->focusWidget()))) {
     case KeyAnswer::CopyFocusedDisplay: commands_.copyFocusedDisplay(); return true;
     case KeyAnswer::Paste: commands_.paste(); return true;
     case KeyAnswer::ChooseOtherOption: commands_.chooseOtherOption(); return true;

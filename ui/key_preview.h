@@ -40,7 +40,6 @@ protected:
 
 private:
     bool FirstToReceive(const QObject* watched) const;
-    std::optional<designs::ControlKind> FocusKind() const;
     bool Pressed(const QKeyEvent& key);
     void Released(const QKeyEvent& key);
 

@@ -151,8 +151,7 @@ void frmAbout::OnColoursChanged()
 void frmAbout::OnDpiChanged(int dpi, const RECT& suggested)
 {
     LayOutFor(dpi);
-    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceAt(window_, suggested);
     InvalidateRect(window_, nullptr, TRUE);
 }
 

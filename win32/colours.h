@@ -25,19 +25,19 @@ constexpr bool ChangesColours(UINT message)
 // Repaints the window, its frame and its controls, in the colours it has just taken.
 void RepaintAll(HWND window);
 
+inline COLORREF ColourRef(const designs::Rgb& colour) { return RGB(colour.red, colour.green, colour.blue); }
+
 struct Palette {
     bool highContrast = false;
 
-    // A window's or a label's face; the design's, if it has one, outside high contrast.
-    COLORREF Face(std::optional<designs::Rgb> designed) const
+    // A window's or a label's face and text; the design's, if it has one, outside high contrast.
+    COLORREF Face(std::optional<designs::Rgb> designed) const { return Or(designed, COLOR_BTNFACE); }
+    COLORREF Text(std::optional<designs::Rgb> designed) const { return Or(designed, COLOR_BTNTEXT); }
+
+private:
+    COLORREF Or(std::optional<designs::Rgb> designed, int scheme) const
     {
-        return designed && !highContrast ? RGB(designed->red, designed->green, designed->blue)
-                                         : GetSysColor(COLOR_BTNFACE);
-    }
-    COLORREF Text(std::optional<designs::Rgb> designed) const
-    {
-        return designed && !highContrast ? RGB(designed->red, designed->green, designed->blue)
-                                         : GetSysColor(COLOR_BTNTEXT);
+        return designed && !highContrast ? ColourRef(*designed) : GetSysColor(scheme);
     }
 };
 

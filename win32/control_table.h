@@ -3,6 +3,7 @@
 // Real Win32 controls made from a window's design table, and placed for the monitor's DPI.
 
 #include "designs/control_design.h"
+#include "win32/colours.h"
 #include "win32/command_ids.h"
 
 #include <optional>
@@ -17,11 +18,6 @@ namespace abaquino::win32 {
 using designs::ControlDesign;
 using designs::FontDesign;
 using designs::Rgb;
-
-inline COLORREF ColourRef(const Rgb& colour)
-{
-    return RGB(colour.red, colour.green, colour.blue);
-}
 
 // The fonts of one window at one resolution, each made once and deleted with the set.
 class Fonts {

@@ -246,8 +246,7 @@ bool Form1::OnGetMinMaxInfo(MINMAXINFO& limits)
 void Form1::OnDpiChanged(int dpi, const RECT& suggested)
 {
     LayOutFor(dpi);
-    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceAt(window_, suggested);
 }
 
 // Also sent while the window is being created, before the balloon exists.

@@ -111,7 +111,6 @@ private:
     bool KeyDown(const MSG& message);
     bool CharacterTyped(WPARAM character);
     void KeyReleased(WPARAM key);
-    std::optional<designs::ControlKind> FocusKind() const;
     void ChooseOtherOption();
     void MoveFocus(bool forward);
 

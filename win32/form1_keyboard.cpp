@@ -5,7 +5,6 @@
 
 #include "behaviour/form1_controls.h"
 
-#include <algorithm>
 
 namespace abaquino::win32 {
 
@@ -80,7 +79,8 @@ bool Form1::PreviewMessage(MSG& message)
 // pump, once, as for the others.
 bool Form1::KeyDown(const MSG& message)
 {
-    switch (behaviour::AnswerKeyDown(KeyOf(message.wParam), Held(message.message == WM_SYSKEYDOWN), FocusKind())) {
+    switch (behaviour::AnswerKeyDown(KeyOf(message.wParam), Held(message.message == WM_SYSKEYDOWN),
+                                       behaviour::KindOf(designs::kForm1Controls, controls_, GetFocus()))) {
     case KeyAnswer::CopyFocusedDisplay: Copy(behaviour::CopyFrom::FocusedDisplay); return true;
     case KeyAnswer::Paste: Paste(); return true;
     case KeyAnswer::NextTabStop: MoveFocus(true); return true;
@@ -109,13 +109,6 @@ void Form1::KeyReleased(WPARAM key)
 {
     behaviour::Release release = behaviour::Released(KeyOf(key), Held());
     calculator_.Form_KeyUp(release.code, release.shift);
-}
-
-std::optional<designs::ControlKind> Form1::FocusKind() const
-{
-    const auto found = std::find(controls_.begin(), controls_.end(), GetFocus());
-    if (found == controls_.end()) return std::nullopt;
-    return designs::kForm1Controls[static_cast<std::size_t>(found - controls_.begin())].kind;
 }
 
 void Form1::ChooseOtherOption()

@@ -12,6 +12,13 @@ namespace abaquino::win32 {
 void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON icon,
                          HICON smallIcon, HBRUSH background);
 
+// Moves and sizes the window to a rectangle of the screen, as WM_DPICHANGED suggests one.
+inline void PlaceAt(HWND window, const RECT& place)
+{
+    SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 // The procedure of a class whose windows get their object as the creation parameter. The
 // object (a friend) learns its window_ at WM_NCCREATE, before CreateWindowExW returns, and its
 // OnMessage(message, wParam, lParam) answers every message until it clears GWLP_USERDATA.
