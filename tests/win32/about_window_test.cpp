@@ -15,13 +15,6 @@ struct Way {
     std::function<void(HWND about)> close;
 };
 
-void PostKey(HWND target, WORD key, bool alt = false)
-{
-    const auto scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
-    PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1 | scan | (alt ? 1L << 29 : 0));
-    PostMessageW(target, alt ? WM_SYSKEYUP : WM_KEYUP, key, 1 | scan | (alt ? 1L << 29 : 0) | (3L << 30));
-}
-
 HWND OkOf(HWND about) { return GetDlgItem(about, IDOK); }
 
 TEST(AboutWindow, OpensModallyAndClosesEveryWay)

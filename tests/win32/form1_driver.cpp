@@ -44,13 +44,6 @@ WORD VirtualKey(Key key)
 
 Modifiers Held(behaviour::Modifiers held) { return {.shift = held.shift, .control = held.control, .alt = held.alt}; }
 
-void PostKey(HWND target, WORD key)
-{
-    const auto scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
-    PostMessageW(target, WM_KEYDOWN, key, 1 | scan);
-    PostMessageW(target, WM_KEYUP, key, 1 | scan | (3L << 30));
-}
-
 class Win32Form1 final : public abaquino::testing::Form1Driver {
 public:
     void Type(std::string_view characters) override { shown_.Type(characters); }

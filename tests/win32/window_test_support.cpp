@@ -125,6 +125,13 @@ HWND WithAboutOpen(ShownForm& shown, const std::function<void()>& open,
     return seenAbout;
 }
 
+void PostKey(HWND target, WORD key, bool alt)
+{
+    const auto scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1 | scan | (alt ? 1L << 29 : 0));
+    PostMessageW(target, alt ? WM_SYSKEYUP : WM_KEYUP, key, 1 | scan | (alt ? 1L << 29 : 0) | (3L << 30));
+}
+
 void PutOnClipboard(HWND owner, const wchar_t* text)
 {
     ASSERT_TRUE(OpenClipboard(owner));

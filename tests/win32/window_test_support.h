@@ -54,6 +54,10 @@ public:
     Form1 form{GetModuleHandleW(nullptr), [this] { ++beeps; }, [this] { return highContrast; }};
 };
 
+// A key pressed and released on a window of the modal loop that is running (the About window's),
+// posted for that loop to deliver.
+void PostKey(HWND target, WORD key, bool alt = false);
+
 // The clipboard as another program sets and reads it.
 void PutOnClipboard(HWND owner, const wchar_t* text);
 std::string FromClipboard(HWND owner);
