@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QWindow>
 #include <QToolTip>
 
 namespace abaquino::ui {
@@ -16,8 +18,10 @@ FailureBalloon::FailureBalloon(QWidget* window) : QObject(window), window_(windo
 void FailureBalloon::Show(QWidget* under, const QString& message)
 {
     if (!tip_) {
-        // Clicks go through to what lies under it, the Lire option above all.
-        tip_ = new QLabel(window_, Qt::ToolTip | Qt::WindowTransparentForInput);
+        // Clicks go through to what lies under it, the Lire option above all. The stay-on-top
+        // hint is the one Qt's X11 window adds to every tip itself: asked for here, Qt does not
+        // make the window again at its first show, a new window that lost its transparency.
+        tip_ = new QLabel(window_, Qt::ToolTip | Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput);
         tip_->setObjectName(QStringLiteral("failureBalloon"));
         tip_->setPalette(QToolTip::palette());
         tip_->setFont(QToolTip::font());
@@ -51,8 +55,14 @@ QString FailureBalloon::Text() const { return shown_ && tip_ ? tip_->text() : QS
 bool FailureBalloon::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
+        if (tip_ && watched == static_cast<QObject*>(tip_->windowHandle())) {  // a platform that let the balloon take it
+            HandOnClick(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+            return true;
+        }
+        Hide();
+        break;
+    case QEvent::KeyPress:
     case QEvent::NonClientAreaMouseButtonPress: Hide(); break;
     case QEvent::WindowDeactivate:
         if (watched == window_) Hide();
@@ -63,6 +73,21 @@ bool FailureBalloon::eventFilter(QObject* watched, QEvent* event)
     default: break;
     }
     return false;
+}
+
+// The click the balloon took goes to the control under it, as a click made beside the balloon.
+void FailureBalloon::HandOnClick(const QPoint& at)
+{
+    Hide();
+    const QPoint local = window_->mapFromGlobal(at);
+    QWidget* under = window_->childAt(local);
+    if (!under) return;
+    const QPointF inside = under->mapFrom(window_, local);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QMouseEvent click(type, inside, QPointF(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(under, &click);
+    }
 }
 
 }  // namespace abaquino::ui

@@ -11,7 +11,8 @@ namespace abaquino::ui {
 
 // The message of a failed operation, in a balloon under a control. It closes on the next key or
 // click anywhere in the program, when the caller hides it (a display changed), when the window
-// is deactivated or minimised, or on its own after a few seconds. Clicks go through it. Our own
+// is deactivated or minimised, or on its own after a few seconds. Clicks go through it to the
+// control under it, handed on by the balloon where the platform gave them to it. Our own
 // tip window rather than QToolTip, which lingers after hiding.
 class FailureBalloon final : public QObject {
     Q_OBJECT
@@ -30,6 +31,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void HandOnClick(const QPoint& at);
+
     QWidget* window_;
     QPointer<QLabel> tip_;  // made at the first failure, not at start
     QTimer timeout_;

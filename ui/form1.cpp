@@ -2,6 +2,7 @@
 
 #include "behaviour/form1_clicks.h"
 #include "behaviour/form1_controls.h"
+#include "behaviour/spoken_amounts.h"
 #include "designs/form1_design.h"
 #include "ui/about_window.h"
 #include "ui/announcer.h"
@@ -221,14 +222,15 @@ void Form1::ReportFailure(Failure failure)
     announcer_->Say(message);  // a beep carries no words
 }
 
-// "15, in euro 0,01": the result and its conversion, which a screen reader would not say by itself
-// (the conversion display never has the focus). Said also when the focus is on a key.
+// The result and its conversion, which a screen reader would not say by itself (the conversion
+// display never has the focus). Said also when the focus is on a key. A balloon still shown holds
+// the failure of this same step: any key or click since would have closed it.
 void Form1::AmountsShown()
 {
-    const QString entry = txtDisplay->Shown();
-    const QString converted = TxtDisplay1->text();
-    if (entry.isEmpty()) return;
-    announcer_->Say(converted.isEmpty() ? entry : QStringLiteral("%1, in %2 %3").arg(entry, Currency(), converted));
+    const std::string said = behaviour::SpokenAmounts(
+        txtDisplay->Shown().toStdString(), LireOption() ? abaquino::Currency::Lire : abaquino::Currency::Euro,
+        TxtDisplay1->text().toStdString(), balloon_->Text().toStdString());
+    if (!said.empty()) announcer_->Say(FromUtf8(said));
 }
 
 // The display that has the focus: the converted amount (or its selected part) when the user is
