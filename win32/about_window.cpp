@@ -33,7 +33,22 @@ MessageFont DesktopMessageFont(int dpi)
     return {Utf8(font.lfFaceName), -font.lfHeight * 72.0 / dpi, font.lfWeight >= FW_BOLD};
 }
 
+RECT OwnerWorkArea(HWND owner)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+    return monitor.rcWork;
+}
+
 }  // namespace
+
+RECT AboutClientRect(const RECT& ownerWorkArea, int dpi)
+{
+    RECT client = PixelRect(kAboutLeft, kAboutTop, kAbout.clientWidth, kAbout.clientHeight, dpi);
+    OffsetRect(&client, ownerWorkArea.left, ownerWorkArea.top);
+    return client;
+}
 
 frmAbout::frmAbout(HWND owner, LoadedWindows& windows, HINSTANCE instance, HighContrast highContrast)
     : owner_(owner), windows_(windows), highContrast_(std::move(highContrast)), palette_{highContrast_()}
@@ -42,15 +57,18 @@ frmAbout::frmAbout(HWND owner, LoadedWindows& windows, HINSTANCE instance, HighC
                         GetSysColorBrush(COLOR_BTNFACE));
     // Owned by the main window: no task-bar button, always above its owner. Made at its place
     // first, so that it knows the scale of the monitor it opens on.
-    window_ = CreateWindowExW(kExtendedStyle, kClassName, Wide(kAbout.caption).c_str(), kStyle,
-                              Pixels(kAboutLeft), Pixels(kAboutTop), 0, 0, owner, nullptr, instance, this);
+    const RECT workArea = OwnerWorkArea(owner);
+    const RECT place = AboutClientRect(workArea, static_cast<int>(GetDpiForWindow(owner)));
+    window_ = CreateWindowExW(kExtendedStyle, kClassName, Wide(kAbout.caption).c_str(), kStyle, place.left,
+                              place.top, 0, 0, owner, nullptr, instance, this);
+    if (!window_) return;
     controls_ = BuildControls(kAboutControls, window_);
     GiveDesignedNames(kAboutControls, controls_);
     cmdOK = controls_[PlaceOf(kAboutControls, "cmdOK")];
     SetWindowLongPtrW(cmdOK, GWLP_ID, IDOK);  // Enter and Esc reach it as a dialog's keys
     const int dpi = static_cast<int>(GetDpiForWindow(window_));
     LayOutFor(dpi);
-    RECT frame = PixelRect(kAboutLeft, kAboutTop, kAbout.clientWidth, kAbout.clientHeight, dpi);
+    RECT frame = AboutClientRect(workArea, dpi);
     AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExtendedStyle, static_cast<UINT>(dpi));
     SetWindowPos(window_, nullptr, frame.left, frame.top, frame.right - frame.left,
                  frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -76,6 +94,7 @@ frmAbout::~frmAbout()
 
 void frmAbout::ShowModal(MessagePump& pump)
 {
+    if (!window_) return;
     EnableWindow(owner_, FALSE);
     ShowWindow(window_, SW_SHOW);
     SetFocus(cmdOK);

@@ -15,6 +15,10 @@ namespace abaquino::win32 {
 
 class MessagePump;
 
+// The About window's client area at a resolution: the designed place, measured from the top-left
+// corner of the work area of the owner's monitor, so that it opens where the calculator is.
+RECT AboutClientRect(const RECT& ownerWorkArea, int dpi);
+
 // The About window: title, version, credits, date and the terms of distribution. Built afresh
 // each time it is shown, modal over its owner, with no task-bar button of its own; every way of
 // closing it is an unloading that runs Form_Unload.
@@ -27,7 +31,8 @@ public:
     frmAbout(const frmAbout&) = delete;
     frmAbout& operator=(const frmAbout&) = delete;
 
-    // Disables the owner and runs the pump until this window has unloaded.
+    // Disables the owner and runs the pump until this window has unloaded. Does nothing when the
+    // window could not be made (a hook's veto, no window objects left): the owner stays usable.
     void ShowModal(MessagePump& pump);
 
     void cmdOK_Click();

@@ -1,5 +1,6 @@
 #include "win32/accessible_names.h"
 
+#include "win32/system_dlls.h"
 #include "win32/wide_text.h"
 
 #include <string>
@@ -168,19 +169,21 @@ struct Designed {
 LRESULT CALLBACK Answering(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
 {
     auto& designed = *reinterpret_cast<Designed*>(data);
+    const Oleacc& oleacc = OleaccFunctions();
     switch (message) {
     case WM_GETOBJECT:
         if (static_cast<LONG>(lParam) != OBJID_CLIENT) break;
+        if (!oleacc.CreateStdAccessibleObject || !oleacc.LresultFromObject) break;
         if (!designed.object) {
             IAccessible* standard = nullptr;
-            if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                                 reinterpret_cast<void**>(&standard)))) {
+            if (FAILED(oleacc.CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                                        reinterpret_cast<void**>(&standard)))) {
                 break;
             }
             designed.object = new DesignedObject(standard, control, Wide(designed.design.accessibleName),
                                                  Wide(designed.design.accessibleDescription));
         }
-        return LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(designed.object));
+        return oleacc.LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(designed.object));
     case WM_NCDESTROY:
         // A client may hold the object longer; it answers from the system's object, which knows
         // that the control is gone.

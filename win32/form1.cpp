@@ -331,6 +331,7 @@ void Form1::Esci_Click(std::int16_t /*Index*/) { SendMessageW(window_, WM_CLOSE,
 void Form1::Informazioni_Click()
 {
     frmAbout about(window_, windows_, instance_, highContrast_);
+    if (!about.Hwnd()) return beep_();  // it could not be made: the calculator stays usable
     about.ShowModal(pump_);
 }
 

@@ -1,12 +1,14 @@
 // Abaquino for Windows: the main window over the calculator, and the message loop.
 
 #include "win32/form1.h"
+#include "win32/system_dlls.h"
 
 #include <commctrl.h>
 #include <objbase.h>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int show)
 {
+    abaquino::win32::LoadDllsFromSystem32Only();
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
     // A screen reader gets the controls' accessible objects through COM, from this thread.

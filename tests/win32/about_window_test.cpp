@@ -105,5 +105,50 @@ TEST(AboutWindow, ShowsItsDesignAndUnloadsOnlyOnce)
     EXPECT_EQ(shown.form.loadedWindows().Count(), 1);
 }
 
+// It opens at its designed offset from the work area of the calculator's monitor, not of the first.
+TEST(AboutWindow, OpensOnTheCalculatorsMonitor)
+{
+    struct Row {
+        RECT workArea;
+        int dpi;
+        POINT expected;
+    };
+    const Row rows[] = {
+        {{0, 0, 1920, 1040}, 96, {254, 171}},         // 3810 and 2565 twips
+        {{1920, 0, 3840, 1040}, 96, {2174, 171}},     // a second monitor on the right
+        {{-1280, 200, 0, 1224}, 96, {-1026, 371}},    // on the left, lower down
+        {{2560, 40, 5120, 1440}, 192, {3068, 382}},   // at twice the scale, under a top task bar
+    };
+    for (const Row& row : rows) {
+        const RECT client = AboutClientRect(row.workArea, row.dpi);
+        EXPECT_EQ(client.left, row.expected.x) << row.workArea.left;
+        EXPECT_EQ(client.top, row.expected.y) << row.workArea.left;
+    }
+}
+
+// A hook that vetoes the window's making (as when no window objects are left): the calculator
+// beeps, stays enabled and lists no window it does not have.
+HHOOK veto = nullptr;
+LRESULT CALLBACK VetoAbout(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND) {
+        const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
+        const wchar_t* name = create->lpcs->lpszClass;
+        if (!IS_INTRESOURCE(name) && lstrcmpW(name, frmAbout::kClassName) == 0) return 1;
+    }
+    return CallNextHookEx(veto, code, wParam, lParam);
+}
+
+TEST(AboutWindow, ThatCannotBeMadeLeavesTheCalculatorUsable)
+{
+    ShownForm shown;
+    veto = SetWindowsHookExW(WH_CBT, VetoAbout, nullptr, GetCurrentThreadId());
+    shown.form.Informazioni_Click();
+    UnhookWindowsHookEx(veto);
+    EXPECT_TRUE(IsWindowEnabled(shown.form.Hwnd()));
+    EXPECT_EQ(shown.form.loadedWindows().Count(), 1);
+    EXPECT_EQ(shown.beeps, 1);
+}
+
 }  // namespace
 }  // namespace abaquino::win32::testing
