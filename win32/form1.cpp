@@ -72,8 +72,9 @@ void Form1::PrepareControls()
         ShowFocusAroundBox(option);
     }
     entry_.Attach(txtDisplay);
-    // Keys are the calculator's on every control: an input method would compose digits and lose
-    // them, and end its composition with an Enter.
+    // Keys are the calculator's on every control and on the window itself: an input method would
+    // compose digits and lose them, and end its composition with an Enter.
+    ImmAssociateContextEx(window_, nullptr, 0);
     ImmAssociateContextEx(window_, nullptr, IACE_CHILDREN);
 }
 
@@ -112,12 +113,33 @@ void Form1::AddToolTips()
     }
 }
 
-// The designed client size, frame and menu bar included, at a resolution.
+// The window's size that gives the designed client area at a resolution, frame and menu bar
+// included. AdjustWindowRectEx reckons a menu bar of one row; under a large menu font "Esci" and
+// "Informazioni" wrap onto two, and the bottom row of keys would lie outside. So the window is
+// asked what client area that frame actually gets, and grows by what it lacks.
 SIZE Form1::FrameSize(int dpi) const
 {
-    RECT frame{0, 0, Pixels(kForm1.clientWidth, dpi), Pixels(kForm1.clientHeight, dpi)};
+    const LONG clientHeight = Pixels(kForm1.clientHeight, dpi);
+    RECT frame{0, 0, Pixels(kForm1.clientWidth, dpi), clientHeight};
     AdjustWindowRectExForDpi(&frame, kStyle, TRUE, kExtendedStyle, static_cast<UINT>(dpi));
-    return {frame.right - frame.left, frame.bottom - frame.top};
+    RECT obtained = frame;  // the window's answer: the client area of that frame
+    SendMessageW(window_, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&obtained));
+    const LONG lacking = std::max(0L, clientHeight - (obtained.bottom - obtained.top));
+    return {frame.right - frame.left, frame.bottom - frame.top + lacking};
+}
+
+// After a change of resolution or of the desktop's metrics: never smaller than the designed
+// client area needs.
+void Form1::KeepTheDesignedClientArea()
+{
+    const SIZE least = FrameSize(Dpi());
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    if (IsIconic(window_) || IsZoomed(window_)) return;
+    const SIZE now{frame.right - frame.left, frame.bottom - frame.top};
+    if (now.cx >= least.cx && now.cy >= least.cy) return;
+    SetWindowPos(window_, nullptr, 0, 0, std::max(now.cx, least.cx), std::max(now.cy, least.cy),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The old fonts go only once no control uses them any more. The caption's icons are drawn for
@@ -167,6 +189,9 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam))) return 0;
         break;
     case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETNONCLIENTMETRICS) KeepTheDesignedClientArea();  // a new menu font
+        break;
     case WM_MOVE: OnMove(); break;
     case WM_SIZE: OnSize(wParam); break;
     case WM_ACTIVATE:
@@ -195,7 +220,8 @@ void Form1::OnCommand(int id, int notification)
     if (id < kFirstControlId || place >= kForm1Controls.size()) return;
     const ControlDesign& design = kForm1Controls[place];
     if (design.kind == ControlKind::EntryBox) return OnEntryNotification(notification);
-    if (notification != BN_CLICKED) return;
+    // A quick second click on an option arrives as a double click: it is a click all the same.
+    if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) return;
     if (design.kind == ControlKind::OptionButton) {
         if (movingToOption_) return;  // the focus moving on: the arrow key clicks right after
         Choose(controls_[place]);
@@ -247,6 +273,7 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested)
 {
     LayOutFor(dpi);
     PlaceAt(window_, suggested);
+    KeepTheDesignedClientArea();
 }
 
 // Also sent while the window is being created, before the balloon exists.

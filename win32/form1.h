@@ -105,6 +105,7 @@ private:
     void AddToolTips();
     void LayOutFor(int dpi);
     SIZE FrameSize(int dpi) const;
+    void KeepTheDesignedClientArea();
     void TakeColours();
 
     // The key preview's parts (form1_keyboard.cpp).

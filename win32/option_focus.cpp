@@ -17,17 +17,21 @@ LRESULT CALLBACK DrawingFocus(HWND option, UINT message, WPARAM wParam, LPARAM l
         return result;
     }
     case WM_PAINT: {
-        // The button paints all of itself first, so the rectangle is drawn once on a clean face.
-        const LRESULT result = DefSubclassProc(option, message, wParam, lParam);
+        if (wParam) break;  // painting into a DC of the caller's
+        // The button paints its face into the paint DC first, and the rectangle goes on that
+        // fresh face in the same DC: both only where the window is painted again, so a partial
+        // repaint never inverts a part of the rectangle that was not painted over.
+        PAINTSTRUCT paint{};
+        const HDC dc = BeginPaint(option, &paint);
+        DefSubclassProc(option, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
         const bool cuesHidden = SendMessageW(option, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS;
         if (GetFocus() == option && !cuesHidden) {
             RECT around{};
             GetClientRect(option, &around);
-            HDC dc = GetDC(option);
             DrawFocusRect(dc, &around);
-            ReleaseDC(option, dc);
         }
-        return result;
+        EndPaint(option, &paint);
+        return 0;
     }
     case WM_NCDESTROY: RemoveWindowSubclass(option, &DrawingFocus, 0); break;
     default: break;

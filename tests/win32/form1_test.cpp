@@ -31,21 +31,27 @@ TEST(Form1, AHeldKeyActsOnceAndNoInputMethodComposes)
     shown.KeyUp(VK_DELETE);
     EXPECT_EQ(shown.Entry(), "123");
 
-    // No input method composes on any control, so none ends a composition with an Enter either.
+    // No input method composes on any control or the window itself (keys reach it while the
+    // focus is nowhere), so none ends a composition with an Enter either.
+    EXPECT_EQ(ImmGetContext(f.Hwnd()), nullptr);
     for (HWND control = GetWindow(f.Hwnd(), GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
         EXPECT_EQ(ImmGetContext(control), nullptr) << GetDlgCtrlID(control);
     }
 }
 
-// How many colours the control shows along its top edge, where a focus cue goes.
-std::size_t ColoursAlongTheEdge(HWND control)
+// How many colours the control shows along its top edge, where a focus cue goes, once painted
+// again: all of it, or its left half only and then counted on the right half.
+std::size_t ColoursAlongTheEdge(HWND control, bool leftHalfRepainted = false)
 {
-    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     RECT client{};
     GetClientRect(control, &client);
+    RECT repainted = client;
+    if (leftHalfRepainted) repainted.right /= 2;
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RedrawWindow(control, &repainted, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     const HDC dc = GetDC(control);
     std::vector<COLORREF> seen;
-    for (int x = 0; x < client.right; ++x) seen.push_back(GetPixel(dc, x, 0));
+    for (int x = leftHalfRepainted ? repainted.right : 0; x < client.right; ++x) seen.push_back(GetPixel(dc, x, 0));
     ReleaseDC(control, dc);
     std::sort(seen.begin(), seen.end());
     return static_cast<std::size_t>(std::unique(seen.begin(), seen.end()) - seen.begin());
@@ -60,6 +66,7 @@ TEST(Form1, TheOptionThatHasTheFocusShowsIt)
     shown.Key(VK_TAB);
     ASSERT_EQ(GetFocus(), f.OptBEuro);
     EXPECT_GT(ColoursAlongTheEdge(f.OptBEuro), 1u);
+    EXPECT_GT(ColoursAlongTheEdge(f.OptBEuro, true), 1u);  // a partial repaint leaves it whole
 }
 
 // What Windows does and wine does not: a radio button that gets the focus while unchecked sends
@@ -166,6 +173,14 @@ TEST(Form1, AClickThroughTheFailureReachesTheControlUnderIt)
     EXPECT_TRUE(shown.Checked(f.OptBLire));
     EXPECT_TRUE(f.LireOption());
     EXPECT_FALSE(f.failureBalloon().IsShown());
+    // A quick second click, which Windows reports as a double click, is a click all the same.
+    shown.Type("c1000");
+    SendInput(2, click, sizeof(INPUT));
+    for (int wait = 0; wait < 100 && shown.Conversion() != "1.936.270"; ++wait) {
+        Sleep(10);
+        shown.Pump();
+    }
+    EXPECT_EQ(shown.Conversion(), "1.936.270");
 }
 
 // The text and face colours a window gives a label or option of its own.

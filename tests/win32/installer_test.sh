@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Windows installer, silently under wine: it puts the program and its Start-menu shortcut in
-# place, the installed program starts and shows its window, and the uninstaller leaves nothing.
+# place, the installed program starts and shows its window, installing again over it closes it
+# cleanly first, and the uninstaller leaves nothing.
 # Runs inside scripts/wine-session (its own display and WINEPREFIX).
 #   installer_test.sh INSTALLER.exe
 set -euo pipefail
@@ -28,9 +29,11 @@ for _ in $(seq 300); do  # up to 30 s on a busy machine; it ends as soon as the 
   sleep 0.1
 done
 [[ -n "$window" ]] || fail "the installed program showed no window"
-"$wine" taskkill /im abaquino.exe >/dev/null 2>&1  # asks it to close, as the close box does
-wait "$program" || fail "the installed program did not end cleanly"
-echo "started, showed its window and closed"
+timeout 60 "$wine" "$installer" /S || fail "installing over the running copy did not finish"  # an upgrade
+/usr/lib/wine/wineserver -w
+wait "$program" || fail "the running program did not end cleanly when installed over"
+[[ -f "$folder/abaquino.exe" ]] || fail "installing over the running copy left no program"
+echo "started, showed its window, and closed cleanly when installed over"
 
 "$wine" "$folder/Uninstall.exe" /S
 /usr/lib/wine/wineserver -w

@@ -118,6 +118,48 @@ TEST(Form1Layout, EveryControlIsBuiltFromItsDesignAtEveryResolution)
     EXPECT_EQ(shown.form.failureBalloon().MaxWidth(), MulDiv(FailureBalloon::kMaxWidth, dpi * 2, 96));
 }
 
+// Under the largest menu font "Esci" and "Informazioni" wrap onto two rows: every control stays in
+// the client area all the same. The font is the desktop's, which a fresh process reads.
+TEST(Form1Layout, EveryControlStaysInsideUnderALargeMenuFont)
+{
+    if (GetEnvironmentVariableW(L"ABAQUINO_LARGE_MENU_FONT", nullptr, 0)) {  // the fresh process
+        ShownForm shown;
+        RECT client{};
+        GetClientRect(shown.form.Hwnd(), &client);
+        for (HWND control = GetWindow(shown.form.Hwnd(), GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+            const RECT box = ClientRect(control);
+            EXPECT_TRUE(box.right <= client.right && box.bottom <= client.bottom) << Utf8(WindowText(control));
+        }
+        return;
+    }
+    NONCLIENTMETRICSW usual{};
+    usual.cbSize = sizeof(usual);
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(usual), &usual, 0));
+    NONCLIENTMETRICSW large = usual;
+    large.lfMenuFont.lfHeight = -27;
+    large.iMenuHeight = 36;
+    ASSERT_TRUE(SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof(large), &large, SPIF_UPDATEINIFILE));
+    wchar_t self[MAX_PATH]{};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(self) + L"\" --gtest_filter=Form1Layout.EveryControlStaysInside*";
+    SetEnvironmentVariableW(L"ABAQUINO_LARGE_MENU_FONT", L"1");
+    STARTUPINFOW start{};
+    start.cb = sizeof(start);
+    PROCESS_INFORMATION child{};
+    const BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &child);
+    SetEnvironmentVariableW(L"ABAQUINO_LARGE_MENU_FONT", nullptr);
+    DWORD status = 1;
+    if (started) {
+        WaitForSingleObject(child.hProcess, 60000);
+        GetExitCodeProcess(child.hProcess, &status);
+        CloseHandle(child.hThread);
+        CloseHandle(child.hProcess);
+    }
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof(usual), &usual, SPIF_UPDATEINIFILE);
+    ASSERT_TRUE(started);
+    EXPECT_EQ(status, 0u) << "a control lies outside the client area";
+}
+
 int FontHeight(HWND control)
 {
     LOGFONTW font{};
