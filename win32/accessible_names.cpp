@@ -150,6 +150,8 @@ public:
         return standard_->put_accValue(child, value);
     }
 
+    void Rename(std::wstring name) { name_ = std::move(name); }
+
 private:
     ~DesignedObject() { standard_->Release(); }
 
@@ -160,10 +162,15 @@ private:
     std::wstring description_;
 };
 
+// Where a control keeps its Designed, for SetSpokenName.
+constexpr wchar_t kDesignedProperty[] = L"AbaquinoDesigned";
+
 // What one control says, and its object once a client has asked for it.
 struct Designed {
     const designs::ControlDesign& design;
     DesignedObject* object = nullptr;
+    std::wstring spoken;  // in place of the designed name while not empty
+    std::wstring Name() const { return spoken.empty() ? Wide(design.accessibleName) : spoken; }
 };
 
 LRESULT CALLBACK Answering(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
@@ -180,7 +187,7 @@ LRESULT CALLBACK Answering(HWND control, UINT message, WPARAM wParam, LPARAM lPa
                                                         reinterpret_cast<void**>(&standard)))) {
                 break;
             }
-            designed.object = new DesignedObject(standard, control, Wide(designed.design.accessibleName),
+            designed.object = new DesignedObject(standard, control, designed.Name(),
                                                  Wide(designed.design.accessibleDescription));
         }
         return oleacc.LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(designed.object));
@@ -188,6 +195,7 @@ LRESULT CALLBACK Answering(HWND control, UINT message, WPARAM wParam, LPARAM lPa
         // A client may hold the object longer; it answers from the system's object, which knows
         // that the control is gone.
         RemoveWindowSubclass(control, &Answering, 0);
+        RemovePropW(control, kDesignedProperty);
         if (designed.object) designed.object->Release();
         delete &designed;
         break;
@@ -203,8 +211,19 @@ void GiveDesignedNames(std::span<const designs::ControlDesign> table, std::span<
     for (std::size_t place = 0; place < table.size() && place < controls.size(); ++place) {
         const designs::ControlDesign& design = table[place];
         if (design.accessibleName.empty() && design.accessibleDescription.empty()) continue;
-        SetWindowSubclass(controls[place], &Answering, 0, reinterpret_cast<DWORD_PTR>(new Designed{design}));
+        auto* designed = new Designed{design, nullptr, {}};
+        SetPropW(controls[place], kDesignedProperty, designed);
+        SetWindowSubclass(controls[place], &Answering, 0, reinterpret_cast<DWORD_PTR>(designed));
     }
+}
+
+void SetSpokenName(HWND control, const std::wstring& name)
+{
+    auto* found = static_cast<Designed*>(GetPropW(control, kDesignedProperty));
+    if (!found) return;
+    Designed& designed = *found;
+    designed.spoken = name;
+    if (designed.object) designed.object->Rename(designed.Name());
 }
 
 }  // namespace abaquino::win32

@@ -7,6 +7,7 @@
 #include "designs/control_design.h"
 
 #include <span>
+#include <string>
 
 #include <windows.h>
 
@@ -15,5 +16,9 @@ namespace abaquino::win32 {
 // Each control of `controls`, made from `table`, answers WM_GETOBJECT with its designed name and
 // description where the design has them, until it is destroyed.
 void GiveDesignedNames(std::span<const designs::ControlDesign> table, std::span<const HWND> controls);
+
+// The name a control given its designed name answers with from now on; an empty one gives the
+// designed name back. A live region is spoken by its name.
+void SetSpokenName(HWND control, const std::wstring& name);
 
 }  // namespace abaquino::win32

@@ -2,6 +2,7 @@
 
 #include "behaviour/form1_clicks.h"
 #include "behaviour/form1_controls.h"
+#include "behaviour/spoken_amounts.h"
 #include "calc/pasted_amount.h"
 #include "designs/form1_design.h"
 #include "win32/about_window.h"
@@ -38,6 +39,7 @@ Form1::Form1(HINSTANCE instance, std::function<void()> beep, HighContrast highCo
     controls_ = BuildControls(kForm1Controls, window_);
     GiveDesignedNames(kForm1Controls, controls_);
     TakeControls();
+    announcer_ = std::make_unique<Announcer>(window_, TxtDisplay1);
     PrepareControls();
     AddToolTips();
     LayOutFor(static_cast<int>(GetDpiForWindow(window_)));
@@ -380,6 +382,15 @@ void Form1::SetConversionText(std::string_view text)
 {
     balloon_->Hide();
     SetWindowTextW(TxtDisplay1, Wide(text).c_str());
+    announcer_->DisplayChanged();
+}
+
+// The result and its conversion, which a screen reader would not say by itself (the conversion
+// display never has the focus). A balloon still shown holds the failure of this same step.
+void Form1::AmountsShown()
+{
+    announcer_->Say(Wide(behaviour::SpokenAmounts(EntryText(), LireOption() ? Currency::Lire : Currency::Euro,
+                                                  ConversionText(), Utf8(balloon_->Text()))));
 }
 
 bool Form1::LireOption() const { return ChosenOption() == OptBLire; }

@@ -3,6 +3,7 @@
 #include "behaviour/window_keys.h"
 #include "calc/calculator.h"
 #include "calc/calculator_view.h"
+#include "win32/announcer.h"
 #include "win32/colours.h"
 #include "win32/control_table.h"
 #include "win32/entry_display.h"
@@ -39,6 +40,7 @@ public:
     const LoadedWindows& loadedWindows() const { return windows_; }
     MessagePump& pump() { return pump_; }
     const FailureBalloon& failureBalloon() const { return *balloon_; }
+    const Announcer& announcer() const { return *announcer_; }
     int Dpi() const { return fonts_->Dpi(); }
 
     // Centred on its monitor.
@@ -61,6 +63,7 @@ public:
     bool LireOption() const override;
     void Beep() override;
     void ReportFailure(Failure failure) override;
+    void AmountsShown() override;
 
     // The controls, by their designed names.
     HWND txtDisplay = nullptr;
@@ -132,6 +135,7 @@ private:
     std::vector<HWND> controls_;  // in table order
     EntryDisplay entry_;
     std::unique_ptr<FailureBalloon> balloon_;
+    std::unique_ptr<Announcer> announcer_;
     HWND toolTips_ = nullptr;
     HWND lastFocus_ = nullptr;  // while another window is active
     bool movingToOption_ = false;  // an arrow key moves the focus to the other option

@@ -140,6 +140,67 @@ TEST(Form1, ScreenReadersHearTheDesignAndTheFailure)
     EXPECT_EQ(ReadAloudOf(f.failureBalloon().Hwnd()).name, FailureMessage(Failure::DivisionByZero));
 }
 
+// The notification route's functions, faked: each row takes one away or makes it fail.
+struct FakeUia {
+    static inline BOOL listening = TRUE;
+    static inline HRESULT result = S_OK;
+    static inline int raised = 0;
+    static inline int disconnected = 0;
+    static inline int liveChanges = 0;
+    static LRESULT WINAPI Return(HWND, WPARAM, LPARAM, IRawElementProviderSimple*) { return 0; }
+    static HRESULT WINAPI Host(HWND, IRawElementProviderSimple** host) { *host = nullptr; return S_OK; }
+    static BOOL WINAPI Listening() { return listening; }
+    static HRESULT WINAPI Raise(IRawElementProviderSimple*, int, int, BSTR, BSTR) { ++raised; return result; }
+    static HRESULT WINAPI Disconnect(IRawElementProviderSimple*) { ++disconnected; return S_OK; }
+    static void CALLBACK LiveChange(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) { ++liveChanges; }
+};
+
+// A missing export, no listening client or a failed call each leave the sentence to the live
+// region, whose name it then is; otherwise the notification alone carries it. Never both.
+TEST(Form1, EachAnswerTakesExactlyOneRoute)
+{
+    using Route = Announcer::Route;
+    struct Row {
+        const char* name;
+        bool exported;
+        BOOL listening;
+        HRESULT result;
+        Route route;
+        int raised;
+    };
+    const Row rows[] = {
+        {"no export", false, TRUE, S_OK, Route::LiveRegion, 0},
+        {"nobody listens", true, FALSE, S_OK, Route::LiveRegion, 0},
+        {"the call fails", true, TRUE, E_FAIL, Route::LiveRegion, 1},
+        {"a client listens", true, TRUE, S_OK, Route::Notification, 1},
+    };
+    ShownForm shown;
+    for (const Row& row : rows) {
+        FakeUia::listening = row.listening;
+        FakeUia::result = row.result;
+        FakeUia::raised = FakeUia::disconnected = FakeUia::liveChanges = 0;
+        const UiaFunctions uia{&FakeUia::Return, &FakeUia::Host, &FakeUia::Listening,
+                               row.exported ? &FakeUia::Raise : nullptr, &FakeUia::Disconnect};
+        {
+            Announcer announcer(shown.form.Hwnd(), shown.form.TxtDisplay1, uia);
+            const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED,
+                                                       nullptr, &FakeUia::LiveChange, GetCurrentProcessId(), 0,
+                                                       WINEVENT_OUTOFCONTEXT);
+            announcer.Say(L"15, in euro 0,01");
+            for (int wait = 0; wait < 20; ++wait, Sleep(10)) shown.Pump();
+            UnhookWinEvent(hook);
+            EXPECT_EQ(announcer.LastRoute(), row.route) << row.name;
+            EXPECT_EQ(FakeUia::raised, row.raised) << row.name;
+            EXPECT_EQ(FakeUia::liveChanges, row.route == Route::LiveRegion ? 1 : 0) << row.name;
+            if (row.route == Route::LiveRegion) {
+                EXPECT_EQ(ReadAloudOf(shown.form.TxtDisplay1).name, "15, in euro 0,01") << row.name;
+            }
+            announcer.DisplayChanged();
+        }
+        EXPECT_EQ(FakeUia::disconnected, 1) << row.name;  // when its window goes
+    }
+}
+
 // A real click where the longest balloon lies, on the Lire option, reaches the option: the currency
 // the user chooses is the one the next result is converted into.
 TEST(Form1, AClickThroughTheFailureReachesTheControlUnderIt)

@@ -1,0 +1,213 @@
+#include "win32/announcer.h"
+
+#include "win32/accessible_names.h"
+#include "win32/system_dlls.h"
+#include "win32/window_class.h"
+
+#include <oleacc.h>
+
+namespace abaquino::win32 {
+
+namespace {
+
+// From the UI Automation headers that mingw-w64 lacks.
+constexpr LONG kUiaRootObjectId = -25;
+constexpr PROPERTYID kControlTypeProperty = 30003;
+constexpr PROPERTYID kNameProperty = 30005;
+constexpr LONG kTextControlType = 50020;
+constexpr int kActionCompleted = 2;      // NotificationKind_ActionCompleted
+constexpr int kImportantMostRecent = 1;  // NotificationProcessing_ImportantMostRecent
+constexpr LONG kPolite = 1;              // LiveSetting Polite
+constexpr GUID kLiveSettingProperty{0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+
+#ifdef ABAQUINO_ANNOUNCE_BY_NOTIFICATION
+BOOL WINAPI AlwaysListening() { return TRUE; }
+#endif
+
+// Marks the display as a polite live region for UI Automation clients (Narrator reads MSAA
+// controls through a proxy that takes the property from here).
+void MarkAsLiveRegion(HWND display)
+{
+    IAccPropServices* services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                reinterpret_cast<void**>(&services)))) {
+        return;
+    }
+    VARIANT polite{};
+    polite.vt = VT_I4;
+    polite.lVal = kPolite;
+    services->SetHwndProp(display, OBJID_CLIENT, CHILDID_SELF, kLiveSettingProperty, polite);
+    services->Release();
+}
+
+}  // namespace
+
+UiaFunctions UiaFunctions::FromSystem()
+{
+#ifdef ABAQUINO_ANNOUNCE_BY_LIVE_REGION
+    return {};
+#else
+    constexpr const wchar_t* dll = L"uiautomationcore.dll";
+    UiaFunctions uia;
+    uia.ReturnRawElementProvider = SystemFunction<decltype(uia.ReturnRawElementProvider)>(dll, "UiaReturnRawElementProvider");
+    uia.HostProviderFromHwnd = SystemFunction<decltype(uia.HostProviderFromHwnd)>(dll, "UiaHostProviderFromHwnd");
+    uia.ClientsAreListening = SystemFunction<decltype(uia.ClientsAreListening)>(dll, "UiaClientsAreListening");
+    uia.RaiseNotificationEvent = SystemFunction<decltype(uia.RaiseNotificationEvent)>(dll, "UiaRaiseNotificationEvent");
+    uia.DisconnectProvider = SystemFunction<decltype(uia.DisconnectProvider)>(dll, "UiaDisconnectProvider");
+#ifdef ABAQUINO_ANNOUNCE_BY_NOTIFICATION
+    if (uia.ClientsAreListening) uia.ClientsAreListening = &AlwaysListening;
+#endif
+    return uia;
+#endif
+}
+
+// The announcer's element for UI Automation: a text without a pattern, named with the last
+// sentence said, hosted by its window.
+class AnnouncerProvider final : public IRawElementProviderSimple {
+public:
+    AnnouncerProvider(HWND window, const UiaFunctions& uia) : window_(window), uia_(uia) {}
+
+    void Said(const std::wstring& sentence) { said_ = sentence; }
+    void WindowGone() { window_ = nullptr; }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override
+    {
+        if (!out) return E_POINTER;
+        *out = id == __uuidof(IUnknown) || id == __uuidof(IRawElementProviderSimple) ? this : nullptr;
+        if (!*out) return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0) delete this;
+        return static_cast<ULONG>(left);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions* options) override
+    {
+        if (!options) return E_POINTER;
+        *options = static_cast<ProviderOptions>(ProviderOptions_ServerSideProvider | ProviderOptions_UseComThreading);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetPatternProvider(PATTERNID, IUnknown** pattern) override
+    {
+        if (!pattern) return E_POINTER;
+        *pattern = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetPropertyValue(PROPERTYID property, VARIANT* value) override
+    {
+        if (!value) return E_POINTER;
+        VariantInit(value);
+        if (property == kControlTypeProperty) {
+            value->vt = VT_I4;
+            value->lVal = kTextControlType;
+        } else if (property == kNameProperty && !said_.empty()) {
+            value->vt = VT_BSTR;
+            value->bstrVal = SysAllocString(said_.c_str());
+        }
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_HostRawElementProvider(IRawElementProviderSimple** host) override
+    {
+        if (!host) return E_POINTER;
+        *host = nullptr;
+        return window_ && uia_.HostProviderFromHwnd ? uia_.HostProviderFromHwnd(window_, host) : S_OK;
+    }
+
+private:
+    ~AnnouncerProvider() = default;
+
+    LONG references_ = 1;
+    HWND window_;
+    UiaFunctions uia_;
+    std::wstring said_;
+};
+
+Announcer::Announcer(HWND window, HWND liveRegion, UiaFunctions uia) : uia_(uia), liveRegion_(liveRegion)
+{
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    RegisterWindowClass(instance, kClassName, &ObjectProcedure<Announcer>, nullptr, nullptr, nullptr);
+    // Out of the way and out of the Tab walk; the window exists only to carry the element.
+    CreateWindowExW(0, kClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_DISABLED, 0, 0, 1, 1, window, nullptr,
+                    instance, this);
+    if (window_) provider_ = new AnnouncerProvider(window_, uia_);
+}
+
+Announcer::~Announcer()
+{
+    if (IsWindow(window_)) DestroyWindow(window_);
+}
+
+void Announcer::Say(const std::wstring& sentence)
+{
+    if (sentence.empty()) return;
+    if (provider_) provider_->Said(sentence);
+    if (Notify(sentence)) {
+        lastRoute_ = Route::Notification;
+        return;
+    }
+    SayInLiveRegion(sentence);
+    lastRoute_ = Route::LiveRegion;
+}
+
+void Announcer::DisplayChanged()
+{
+    if (liveRegionSpeaks_) SetSpokenName(liveRegion_, {});
+}
+
+// True once a listening client has the notification; anything missing or failing leaves the
+// sentence to the live region.
+bool Announcer::Notify(const std::wstring& sentence)
+{
+    if (!provider_ || !uia_.ReturnRawElementProvider || !uia_.HostProviderFromHwnd || !uia_.ClientsAreListening ||
+        !uia_.RaiseNotificationEvent || !uia_.ClientsAreListening()) {
+        return false;
+    }
+    const BSTR text = SysAllocString(sentence.c_str());
+    const BSTR activity = SysAllocString(L"Abaquino.Result");
+    const HRESULT raised = uia_.RaiseNotificationEvent(provider_, kActionCompleted, kImportantMostRecent, text, activity);
+    SysFreeString(text);
+    SysFreeString(activity);
+    return SUCCEEDED(raised);
+}
+
+void Announcer::SayInLiveRegion(const std::wstring& sentence)
+{
+    if (!liveRegionSpeaks_) MarkAsLiveRegion(liveRegion_);
+    liveRegionSpeaks_ = true;
+    SetSpokenName(liveRegion_, sentence);
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, liveRegion_, OBJID_CLIENT, CHILDID_SELF);
+}
+
+LRESULT Announcer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_GETOBJECT:
+        // Only this window answers for UI Automation; the controls keep their designed objects.
+        if (static_cast<LONG>(lParam) == kUiaRootObjectId && provider_ && uia_.ReturnRawElementProvider) {
+            return uia_.ReturnRawElementProvider(window_, wParam, lParam, provider_);
+        }
+        break;
+    case WM_DESTROY: OnDestroy(); return 0;
+    default: break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// Clients may hold the provider longer: it answers that its window is gone.
+void Announcer::OnDestroy()
+{
+    if (!provider_) return;
+    if (uia_.ReturnRawElementProvider) uia_.ReturnRawElementProvider(window_, 0, 0, nullptr);
+    if (uia_.DisconnectProvider) uia_.DisconnectProvider(provider_);
+    provider_->WindowGone();
+    provider_->Release();
+    provider_ = nullptr;
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+}
+
+}  // namespace abaquino::win32
