@@ -218,29 +218,13 @@ TEST(Form1, AClickThroughTheFailureReachesTheControlUnderIt)
     ASSERT_TRUE(PtInRect(&tip, at) && PtInRect(&lire, at)) << "the click must land on the balloon";
     Sleep(100);  // the desktop shows the balloon, as when a user clicks
     shown.Pump();
-    INPUT click[2]{};
-    click[0].type = click[1].type = INPUT_MOUSE;
-    for (INPUT& input : click) {  // at the point itself, wherever the pointer was
-        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    }
-    click[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
-    click[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
-    SendInput(2, click, sizeof(INPUT));
-    for (int wait = 0; wait < 500 && !shown.Checked(f.OptBLire); ++wait) {
-        Sleep(10);
-        shown.Pump();
-    }
+    shown.ClickAt(at);
     EXPECT_TRUE(shown.Checked(f.OptBLire));
     EXPECT_TRUE(f.LireOption());
     EXPECT_FALSE(f.failureBalloon().IsShown());
     // A quick second click, which Windows reports as a double click, is a click all the same.
     shown.Type("c1000");
-    SendInput(2, click, sizeof(INPUT));
-    for (int wait = 0; wait < 100 && shown.Conversion() != "1.936.270"; ++wait) {
-        Sleep(10);
-        shown.Pump();
-    }
+    shown.ClickAt(at);
     EXPECT_EQ(shown.Conversion(), "1.936.270");
 }
 

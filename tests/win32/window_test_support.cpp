@@ -60,6 +60,36 @@ void ShownForm::Click(HWND control)
     Pump();
 }
 
+namespace {
+bool released = false;
+LRESULT CALLBACK SeeRelease(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && wParam == WM_LBUTTONUP) released = true;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+}  // namespace
+
+void ShownForm::ClickAt(POINT at)
+{
+    INPUT click[2]{};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    for (INPUT& input : click) {  // at the point itself, wherever the pointer was
+        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    }
+    click[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
+    released = false;
+    const HHOOK hook = SetWindowsHookExW(WH_MOUSE, SeeRelease, nullptr, GetCurrentThreadId());
+    SendInput(2, click, sizeof(INPUT));
+    for (int wait = 0; wait < 500 && !released; ++wait) {
+        Sleep(10);
+        Pump();
+    }
+    UnhookWindowsHookEx(hook);
+    Pump();  // what the release set off
+}
+
 void ShownForm::KeyDown(WORD key, Modifiers held)
 {
     Hold(held);

@@ -42,6 +42,9 @@ public:
     bool Checked(HWND option) const { return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
     void Click(HWND control);
+    // A real click (SendInput) at a point of the screen: it reaches whatever window the desktop
+    // finds there, as a user's does. Returns once the window has handled the release.
+    void ClickAt(POINT at);
     void KeyDown(WORD key, Modifiers held = {});
     void KeyUp(WORD key, Modifiers held = {});
     void Key(WORD key, Modifiers held = {});
