@@ -1,5 +1,6 @@
 #include "win32/accessible_names.h"
 
+#include "win32/com_object.h"
 #include "win32/system_dlls.h"
 #include "win32/wide_text.h"
 
@@ -24,15 +25,12 @@ HRESULT Answer(const std::wstring& text, BSTR* out)
 }
 
 // The system's object for a control, answering for it except for its name, description and help.
-class DesignedObject final : public IAccessible, public IOleWindow {
+class DesignedObject final : public ComObject<IAccessible, IOleWindow> {
 public:
     DesignedObject(IAccessible* standard, HWND control, std::wstring name, std::wstring description)
         : standard_(standard), control_(control), name_(std::move(name)), description_(std::move(description))
     {
     }
-    DesignedObject(const DesignedObject&) = delete;
-    DesignedObject& operator=(const DesignedObject&) = delete;
-
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override
     {
@@ -47,13 +45,6 @@ public:
         }
         AddRef();
         return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
     }
 
     // IOleWindow: how a client finds the control from its object.
@@ -153,9 +144,8 @@ public:
     void Rename(std::wstring name) { name_ = std::move(name); }
 
 private:
-    ~DesignedObject() { standard_->Release(); }
+    ~DesignedObject() override { standard_->Release(); }
 
-    LONG references_ = 1;
     IAccessible* standard_;
     HWND control_;
     std::wstring name_;

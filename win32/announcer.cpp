@@ -1,6 +1,7 @@
 #include "win32/announcer.h"
 
 #include "win32/accessible_names.h"
+#include "win32/com_object.h"
 #include "win32/system_dlls.h"
 #include "win32/window_class.h"
 
@@ -63,7 +64,7 @@ UiaFunctions UiaFunctions::FromSystem()
 
 // The announcer's element for UI Automation: a text without a pattern, named with the last
 // sentence said, hosted by its window.
-class AnnouncerProvider final : public IRawElementProviderSimple {
+class AnnouncerProvider final : public ComObject<IRawElementProviderSimple> {
 public:
     AnnouncerProvider(HWND window, const UiaFunctions& uia) : window_(window), uia_(uia) {}
 
@@ -77,13 +78,6 @@ public:
         if (!*out) return E_NOINTERFACE;
         AddRef();
         return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
     }
 
     HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions* options) override
@@ -119,9 +113,8 @@ public:
     }
 
 private:
-    ~AnnouncerProvider() = default;
+    ~AnnouncerProvider() override = default;
 
-    LONG references_ = 1;
     HWND window_;
     UiaFunctions uia_;
     std::wstring said_;
