@@ -9,8 +9,8 @@ namespace abaquino {
 
 namespace {
 
-// 1936.27 lire for one euro, as the fraction 193627 / 100.
-constexpr Wide kLireNumerator = 193627;
+// The rate as a fraction.
+constexpr Wide kLireNumerator = kLireHundredthsPerEuro;
 constexpr Wide kLireDenominator = 100;
 
 // Beyond this the wide integers below could overflow; such entries take the double route.

@@ -7,8 +7,10 @@
 
 namespace abaquino {
 
-// The fixed rate: lire for one euro.
-inline constexpr double kLirePerEuro = 1936.27;
+// The fixed rate: 1936.27 lire for one euro, kept exact in hundredths of a lira for the
+// conversions done in integers.
+inline constexpr long long kLireHundredthsPerEuro = 193627;
+inline constexpr double kLirePerEuro = kLireHundredthsPerEuro / 100.0;
 
 enum class Currency { Euro, Lire };
 
