@@ -40,7 +40,7 @@ TEST(PastedAmount, RefusesAnythingElse)
         EXPECT_EQ(entry.failure(), Failure::NotANumber) << text.substr(0, 20);
     }
     // Cutting would show another amount: the whole of it fits, or nothing is entered.
-    EXPECT_EQ(ReadPastedAmount("1234567890123456").failure(), Failure::TooLong);
+    EXPECT_EQ(FailureMessage(ReadPastedAmount("1234567890123456").failure()), "Numero troppo lungo");
     EXPECT_EQ(ReadPastedAmount("-12.345.678.901.234,5").failure(), Failure::TooLong);
 }
 

@@ -1,6 +1,7 @@
 #include "support/actions.h"
 
 #include "calc/number_text.h"
+#include "support/key_script.h"
 
 #include <cmath>
 
@@ -67,18 +68,19 @@ void Perform(PlainCalculator& p, const Action& action)
 {
     Calculator& c = p.calculator;
     std::int16_t code = action.value;
-    switch (action.kind) {
-    case Kind::Digit: return c.cmdNumber_Click(action.value);
-    case Kind::Decimal: return c.cmdDecimal_Click();
-    case Kind::Sign: return c.cmdPlusMinus_Click();
-    case Kind::Backspace: return c.BackspaceEntry();
-    case Kind::Operator: return c.CmdOperator_Click(action.value);
-    case Kind::Equals: return c.cmdEquals_Click();
-    case Kind::Percent: return c.CmdPercent_Click();
-    case Kind::Clear: return c.cmdClear_Click();
-    case Kind::ClearEntry: return c.cmdClearEntry_Click();
-    case Kind::EuroOption: p.view.SetLireOption(false); return c.OptBEuro_Click();
-    case Kind::LireOption: p.view.SetLireOption(true); return c.OptBLire_Click();
+    constexpr std::string_view kOperators[] = {"", "+", "-", "x", "/"};
+    switch (action.kind) {  // the keypad by its keys' names (key_script.h)
+    case Kind::Digit: return PressKey(p, std::to_string(action.value));
+    case Kind::Decimal: return PressKey(p, ",");
+    case Kind::Sign: return PressKey(p, "+/-");
+    case Kind::Backspace: return PressKey(p, "BS");
+    case Kind::Operator: return PressKey(p, kOperators[action.value]);
+    case Kind::Equals: return PressKey(p, "=");
+    case Kind::Percent: return PressKey(p, "%");
+    case Kind::Clear: return PressKey(p, "C");
+    case Kind::ClearEntry: return PressKey(p, "CE");
+    case Kind::EuroOption: return PressKey(p, "EUR");
+    case Kind::LireOption: return PressKey(p, "LIT");
     case Kind::Refresh: return c.RefreshConversion();
     case Kind::KeyPress: return c.Form_KeyPress(code);
     case Kind::KeyUp: return c.Form_KeyUp(code, 0);

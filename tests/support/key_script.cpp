@@ -1,41 +1,37 @@
 #include "support/key_script.h"
 
+#include "behaviour/form1_clicks.h"
+#include "designs/form1_design.h"
+
 #include <stdexcept>
 #include <string>
 
 namespace abaquino::testing {
 
-namespace {
+constexpr std::string_view kDigits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+
+std::optional<ScriptKey> ScriptKeyOf(std::string_view key)
+{
+    if (key.size() == 1 && key[0] >= '0' && key[0] <= '9') {
+        const int digit = key[0] - '0';
+        return ScriptKey{kDigits[digit], "cmdNumber", digit, kDigits[digit]};
+    }
+    for (const ScriptKey& known : kScriptKeys) {
+        if (known.key == key) return known;
+    }
+    return std::nullopt;
+}
 
 void PressKey(PlainCalculator& p, std::string_view key)
 {
-    Calculator& c = p.calculator;
-    if (key == ",") return c.cmdDecimal_Click();
-    if (key == "+/-") return c.cmdPlusMinus_Click();
-    if (key == "+") return c.CmdOperator_Click(1);
-    if (key == "-") return c.CmdOperator_Click(2);
-    if (key == "x") return c.CmdOperator_Click(3);
-    if (key == "/") return c.CmdOperator_Click(4);
-    if (key == "=") return c.cmdEquals_Click();
-    if (key == "%") return c.CmdPercent_Click();
-    if (key == "C") return c.cmdClear_Click();
-    if (key == "CE") return c.cmdClearEntry_Click();
-    if (key == "BS") return c.BackspaceEntry();
-    if (key == "EUR") {
-        p.view.SetLireOption(false);
-        return c.OptBEuro_Click();
+    if (key == "BS") return p.calculator.BackspaceEntry();
+    const std::optional<ScriptKey> known = ScriptKeyOf(key);
+    if (!known) throw std::invalid_argument("unknown key: " + std::string(key));
+    if (known->control.starts_with("OptB")) p.view.SetLireOption(known->control == "OptBLire");
+    for (const designs::ControlDesign& design : designs::kForm1Controls) {
+        if (design.name == known->control && design.index == known->index) behaviour::Click(p.calculator, design);
     }
-    if (key == "LIT") {
-        p.view.SetLireOption(true);
-        return c.OptBLire_Click();
-    }
-    if (key.size() != 1 || key[0] < '0' || key[0] > '9') {
-        throw std::invalid_argument("unknown key: " + std::string(key));
-    }
-    c.cmdNumber_Click(static_cast<std::int16_t>(key[0] - '0'));
 }
-
-}  // namespace
 
 void ForEachKey(std::string_view script, const std::function<void(std::string_view key)>& press)
 {

@@ -1,5 +1,6 @@
 #include "ui/application_setup.h"
 #include "ui/entry_display.h"
+#include "support/form1_pixels.h"
 #include "window_test_support.h"
 
 #include <QAccessible>
@@ -27,18 +28,14 @@ QString SpokenName(QWidget* widget)
 TEST(Accessibility, EveryControlHasAnItalianName)
 {
     ShownForm shown;
-    const struct { const char* control; const char* name; } names[] = {
-        {"cmdNumber(0)", "0"}, {"cmdNumber(7)", "7"}, {"CmdOperator(1)", "più"},
-        {"CmdOperator(2)", "meno"}, {"CmdOperator(3)", "per"}, {"CmdOperator(4)", "diviso"},
-        {"cmdEquals", "uguale"}, {"CmdPercent", "percentuale"}, {"cmdPlusMinus", "cambia segno"},
-        {"cmdDecimal", "virgola"}, {"cmdClear", "cancella tutto"}, {"cmdClearEntry", "cancella voce"},
-        {"txtDisplay", "Importo"}, {"TxtDisplay1", "Importo convertito"},
-        {"OptBEuro", "Converti in euro"}, {"OptBLire", "Converti in lire"},
-    };
-    for (const auto& n : names) {
-        QWidget* widget = shown.form.findChild<QWidget*>(n.control);
-        EXPECT_EQ(SpokenName(widget), QString::fromUtf8(n.name)) << n.control;
-        EXPECT_FALSE(widget->accessibleDescription().isEmpty()) << n.control;
+    for (const abaquino::testing::ExpectedControl& expected : abaquino::testing::kForm1Pixels) {
+        const QString name = expected.index < 0 ? QString(expected.name) : QStringLiteral("%1(%2)").arg(expected.name).arg(expected.index);
+        QWidget* widget = shown.form.findChild<QWidget*>(name);
+        ASSERT_TRUE(widget) << name.toStdString();
+        EXPECT_EQ(SpokenName(widget), QString::fromUtf8(expected.spoken)) << name.toStdString();
+        if (!name.startsWith("Label")) {
+            EXPECT_FALSE(widget->accessibleDescription().isEmpty()) << name.toStdString();
+        }
     }
 }
 

@@ -44,7 +44,8 @@ void ExpectBuiltFromTheDesign(const Form1& form, int dpi)
             EXPECT_EQ(built.right - built.left, box.width) << name;
             EXPECT_EQ(built.bottom - built.top, box.height) << name;
         }
-        EXPECT_EQ(Utf8(WindowText(control)), design.caption) << name;
+        EXPECT_EQ(Utf8(WindowText(control)), expected.caption) << name;
+        EXPECT_EQ(ReadAloudOf(control).name, expected.spoken) << name;
         const bool tabStop = GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP;
         const bool focusable = design.kind != ControlKind::Label && design.kind != ControlKind::Picture;
         // Of a group of options, only the chosen one is a stop, as Windows keeps it.
