@@ -3,7 +3,7 @@
 // Random user actions for the randomized test and the fuzzer: one decoder from bytes to actions,
 // and the invariants that must hold after each action.
 
-#include "calc/plain_calculator.h"
+#include "support/plain_calculator.h"
 
 #include <cstdint>
 #include <optional>

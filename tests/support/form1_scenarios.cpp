@@ -7,7 +7,7 @@
 #include "support/key_script_tables.h"
 
 #include "calc/failure.h"
-#include "calc/plain_calculator.h"
+#include "support/plain_calculator.h"
 
 #include <gtest/gtest.h>
 

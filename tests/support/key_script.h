@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/plain_calculator.h"
+#include "support/plain_calculator.h"
 
 #include <functional>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "calc/plain_view.h"
+#include "support/plain_view.h"
 
 #include "calc/number_text.h"
 

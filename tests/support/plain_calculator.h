@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/calculator.h"
-#include "calc/plain_view.h"
+#include "support/plain_view.h"
 
 namespace abaquino {
 
