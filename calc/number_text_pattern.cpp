@@ -1,5 +1,8 @@
 #include "calc/number_text.h"
 
+#include <string>
+#include <utility>
+
 namespace abaquino {
 
 namespace {
@@ -39,6 +42,16 @@ std::string GroupedInThrees(const std::string& digits)
     return grouped;
 }
 
+// The digits before and after the decimal point; the exponent is at least -places by now.
+std::pair<std::string, std::string> SplitAtDecimalPoint(const Decimal& rounded)
+{
+    std::string digits = WideDigits(rounded.coefficient);
+    if (rounded.exponent >= 0) return {digits + std::string(static_cast<std::size_t>(rounded.exponent), '0'), ""};
+    const auto fractionLength = static_cast<std::size_t>(-rounded.exponent);
+    if (digits.size() <= fractionLength) digits.insert(0, fractionLength + 1 - digits.size(), '0');
+    return {digits.substr(0, digits.size() - fractionLength), digits.substr(digits.size() - fractionLength)};
+}
+
 }  // namespace
 
 int PatternPlaces(std::string_view pattern) { return ShapeOf(pattern).places; }
@@ -47,19 +60,7 @@ std::string FormatPattern(const Decimal& value, std::string_view pattern)
 {
     const PatternShape shape = ShapeOf(pattern);
     const Decimal rounded = RoundToPlaces(value, shape.places);
-
-    // Split the digits at the decimal position; the exponent is now at least -places.
-    std::string digits = WideDigits(rounded.coefficient);
-    std::string integerDigits;
-    std::string fractionDigits;
-    if (rounded.exponent >= 0) {
-        integerDigits = digits + std::string(static_cast<std::size_t>(rounded.exponent), '0');
-    } else {
-        const auto fractionLength = static_cast<std::size_t>(-rounded.exponent);
-        if (digits.size() <= fractionLength) digits.insert(0, fractionLength + 1 - digits.size(), '0');
-        integerDigits = digits.substr(0, digits.size() - fractionLength);
-        fractionDigits = digits.substr(digits.size() - fractionLength);
-    }
+    auto [integerDigits, fractionDigits] = SplitAtDecimalPoint(rounded);
     fractionDigits.resize(static_cast<std::size_t>(shape.places), '0');
     while (static_cast<int>(fractionDigits.size()) > shape.requiredPlaces && fractionDigits.back() == '0') {
         fractionDigits.pop_back();

@@ -51,6 +51,15 @@ QFont MakeFont(const FontDesign& design, const QStringList& installed)
     return font;
 }
 
+// Opaque, as a designer's labels and pictures are: nothing drawn beneath shows through.
+QLabel* MakeLabel(const QString& caption, QWidget* parent)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setAutoFillBackground(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
 QWidget* Create(const ControlDesign& design, QWidget* parent)
 {
     const QString caption = FromUtf8(design.caption);
@@ -67,18 +76,10 @@ QWidget* Create(const ControlDesign& design, QWidget* parent)
         button->setAutoDefault(false);
         return button;
     }
-    case ControlKind::Label: {
-        // Opaque, as a designer's labels are: nothing drawn beneath shows through the text.
-        auto* label = new QLabel(caption, parent);
-        label->setAutoFillBackground(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return label;
-    }
+    case ControlKind::Label: return MakeLabel(caption, parent);
     case ControlKind::Picture: {
-        auto* picture = new QLabel(parent);
-        picture->setAutoFillBackground(true);
+        QLabel* picture = MakeLabel({}, parent);
         picture->setPixmap(parent->windowIcon().pixmap(32, 32));
-        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picture->setFocusPolicy(Qt::StrongFocus);
         return picture;
     }
