@@ -63,4 +63,10 @@ Release Released(Key key, Modifiers held)
     return {code, static_cast<std::int16_t>((held.shift ? 1 : 0) | (held.control ? 2 : 0) | (held.alt ? 4 : 0))};
 }
 
+void TypeDecimalComma(Calculator& calculator)
+{
+    std::int16_t comma = '.';
+    calculator.Form_KeyPress(comma);
+}
+
 }  // namespace abaquino::behaviour

@@ -4,6 +4,7 @@
 // delivered it. Each front end names the key, its modifiers and the kind of control that has the
 // focus, and carries out the answer.
 
+#include "calc/calculator.h"
 #include "designs/control_design.h"
 
 #include <algorithm>
@@ -67,5 +68,9 @@ struct Release {
     std::int16_t shift;  // 1 Shift, 2 Ctrl, 4 Alt
 };
 Release Released(Key key, Modifiers held);
+
+// What the DecimalComma answer does: the keyboard map's comma key (".") whatever the layout makes
+// the keypad's decimal key type.
+void TypeDecimalComma(Calculator& calculator);
 
 }  // namespace abaquino::behaviour

@@ -2,7 +2,9 @@
 
 #include "behaviour/form1_clicks.h"
 #include "behaviour/form1_controls.h"
+#include "behaviour/paste.h"
 #include "behaviour/spoken_amounts.h"
+#include "calc/pasted_amount.h"
 #include "designs/form1_design.h"
 #include "ui/about_window.h"
 #include "ui/announcer.h"
@@ -15,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
@@ -244,7 +247,10 @@ void Form1::Copy(behaviour::CopyFrom from)
 
 void Form1::Paste(QClipboard::Mode mode)
 {
-    calculator_.PasteAmount(QGuiApplication::clipboard()->text(mode).toStdString());
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData(mode);
+    if (!data) return behaviour::Paste(calculator_, *this, std::nullopt);
+    const std::string text = data->text().left(static_cast<qsizetype>(kLongestPastedText) + 1).toStdString();
+    behaviour::Paste(calculator_, *this, text);
 }
 
 }  // namespace abaquino::ui

@@ -71,11 +71,7 @@ bool KeyPreview::Pressed(const QKeyEvent& key)
     case KeyAnswer::PreviousTabStop: return false;
     case KeyAnswer::ToControl: typed(); return false;
     case KeyAnswer::KeyPress: typed(); return true;
-    case KeyAnswer::DecimalComma: {
-        std::int16_t comma = '.';
-        calculator_.Form_KeyPress(comma);
-        return true;
-    }
+    case KeyAnswer::DecimalComma: behaviour::TypeDecimalComma(calculator_); return true;
     case KeyAnswer::ToMenu:
     case KeyAnswer::Swallow: return true;
     }

@@ -2,6 +2,7 @@
 
 #include "behaviour/form1_clicks.h"
 #include "behaviour/form1_controls.h"
+#include "behaviour/paste.h"
 #include "behaviour/spoken_amounts.h"
 #include "calc/pasted_amount.h"
 #include "designs/form1_design.h"
@@ -420,8 +421,7 @@ void Form1::Copy(behaviour::CopyFrom from)
 void Form1::Paste()
 {
     const std::optional<std::wstring> text = ClipboardText(window_, kLongestPastedText + 1);
-    if (!text) return beep_();
-    calculator_.PasteAmount(Utf8(*text));
+    behaviour::Paste(calculator_, *this, text ? std::optional<std::string>(Utf8(*text)) : std::nullopt);
 }
 
 }  // namespace abaquino::win32

@@ -89,11 +89,7 @@ bool Form1::KeyDown(const MSG& message)
     case KeyAnswer::ToControl:
     case KeyAnswer::ToMenu: return false;
     case KeyAnswer::KeyPress: TranslateMessage(&message); return true;
-    case KeyAnswer::DecimalComma: {
-        std::int16_t comma = '.';
-        calculator_.Form_KeyPress(comma);
-        return true;
-    }
+    case KeyAnswer::DecimalComma: behaviour::TypeDecimalComma(calculator_); return true;
     case KeyAnswer::Swallow: return true;
     }
     return true;
