@@ -1,49 +1,25 @@
 #include "behaviour/form1_clicks.h"
 
-#include <array>
-#include <string_view>
-
 namespace abaquino::behaviour {
-
-namespace {
-
-using Handler = void (Calculator::*)();
-
-struct Binding {
-    std::string_view control;
-    Handler handler;
-};
-
-constexpr std::array<Binding, 8> kHandlers = {{
-    {"cmdEquals", &Calculator::cmdEquals_Click},
-    {"CmdPercent", &Calculator::CmdPercent_Click},
-    {"cmdClear", &Calculator::cmdClear_Click},
-    {"cmdClearEntry", &Calculator::cmdClearEntry_Click},
-    {"cmdDecimal", &Calculator::cmdDecimal_Click},
-    {"cmdPlusMinus", &Calculator::cmdPlusMinus_Click},
-    {"OptBEuro", &Calculator::OptBEuro_Click},
-    {"OptBLire", &Calculator::OptBLire_Click},
-}};
-
-}  // namespace
 
 bool Click(Calculator& calculator, const designs::ControlDesign& control)
 {
+    using designs::Command;
     const auto index = static_cast<std::int16_t>(control.index);
-    if (control.name == "cmdNumber") {
-        calculator.cmdNumber_Click(index);
-        return true;
+    switch (control.command) {
+    case Command::None: return false;
+    case Command::Digit: calculator.cmdNumber_Click(index); break;
+    case Command::Operator: calculator.CmdOperator_Click(index); break;
+    case Command::Equals: calculator.cmdEquals_Click(); break;
+    case Command::Percent: calculator.CmdPercent_Click(); break;
+    case Command::Clear: calculator.cmdClear_Click(); break;
+    case Command::ClearEntry: calculator.cmdClearEntry_Click(); break;
+    case Command::Decimal: calculator.cmdDecimal_Click(); break;
+    case Command::PlusMinus: calculator.cmdPlusMinus_Click(); break;
+    case Command::Euro: calculator.OptBEuro_Click(); break;
+    case Command::Lire: calculator.OptBLire_Click(); break;
     }
-    if (control.name == "CmdOperator") {
-        calculator.CmdOperator_Click(index);
-        return true;
-    }
-    for (const Binding& binding : kHandlers) {
-        if (binding.control != control.name) continue;
-        (calculator.*binding.handler)();
-        return true;
-    }
-    return false;
+    return true;
 }
 
 }  // namespace abaquino::behaviour

@@ -14,8 +14,9 @@
 
 namespace abaquino::behaviour {
 
-// Hands each control to the window's field of its designed name: take(place, field) sets the
-// field to the control built at that place of the design.
+// Hands the displays and the options, which the window uses by name, to its fields of their
+// designed names: take(place, field) sets the field to the control built at that place of the
+// design. Every other control is known by its place alone.
 template <class Window, class Take>
 void TakeForm1Controls(Window& window, Take take)
 {
@@ -25,19 +26,6 @@ void TakeForm1Controls(Window& window, Take take)
     take(PlaceOf(table, "TxtDisplay1"), window.TxtDisplay1);
     take(PlaceOf(table, "OptBLire"), window.OptBLire);
     take(PlaceOf(table, "OptBEuro"), window.OptBEuro);
-    constexpr auto digits = designs::PlacesOf<10>(table, "cmdNumber", 0);
-    for (std::size_t digit = 0; digit < digits.size(); ++digit) take(digits[digit], window.cmdNumber[digit]);
-    constexpr auto operators = designs::PlacesOf<4>(table, "CmdOperator", 1);
-    for (std::size_t i = 0; i < operators.size(); ++i) take(operators[i], window.CmdOperator[i + 1]);
-    take(PlaceOf(table, "cmdEquals"), window.cmdEquals);
-    take(PlaceOf(table, "CmdPercent"), window.CmdPercent);
-    take(PlaceOf(table, "cmdClear"), window.cmdClear);
-    take(PlaceOf(table, "cmdClearEntry"), window.cmdClearEntry);
-    take(PlaceOf(table, "cmdDecimal"), window.cmdDecimal);
-    take(PlaceOf(table, "cmdPlusMinus"), window.cmdPlusMinus);
-    take(PlaceOf(table, "Label1"), window.Label1);
-    take(PlaceOf(table, "Label2"), window.Label2);
-    take(PlaceOf(table, "Label3"), window.Label3);
 }
 
 // Where Tab (or Shift+Tab) moves the focus: the designed order of `controls`, in which the two

@@ -19,7 +19,7 @@ namespace about {
 inline constexpr Rgb kBlack{0, 0, 0};
 }
 
-inline constexpr std::array<ControlDesign, 9> kAboutControls = {{
+inline constexpr auto kAboutControls = std::to_array<ControlDesign>({
     {ControlKind::PushButton, "cmdOK", kNotInArray, "OK", 1800, 2880, 1260, 345, std::nullopt,
      kDefaultButton},
     {ControlKind::Label, "lblrealizzatoDa", kNotInArray, "software realizzato da", 1680, 960, 1530,
@@ -39,7 +39,7 @@ inline constexpr std::array<ControlDesign, 9> kAboutControls = {{
      kSizedToText},
     {ControlKind::Label, "Label1", kNotInArray, "Bologna", 2007, 1560, 915, 195, std::nullopt,
      kSizedToText},
-}};
+});
 
 // Drawn in this order, so the grey line lies over the upper half of the white one.
 inline constexpr std::array<LineDesign, 2> kAboutRule = {{

@@ -48,6 +48,10 @@ struct FontDesign {
 
 inline constexpr int kNotInArray = -1;
 
+// What a click on the control runs, when it runs anything: the calculator's handler of that name
+// (cmdNumber_Click with the digit, CmdOperator_Click with the operator's index, ...).
+enum class Command { None, Digit, Operator, Equals, Percent, Clear, ClearEntry, Decimal, PlusMinus, Euro, Lire };
+
 struct ControlDesign {
     ControlKind kind;
     std::string_view name;
@@ -60,6 +64,7 @@ struct ControlDesign {
     std::string_view toolTip = {};
     std::string_view accessibleName = {};         // what a screen reader calls it
     std::string_view accessibleDescription = {};
+    Command command = Command::None;
 };
 
 struct WindowDesign {

@@ -23,29 +23,31 @@ inline constexpr std::string_view kDigitDescriptions[] = {
     "Scrive la cifra 8", "Scrive la cifra 9"};
 
 constexpr ControlDesign Key(std::string_view name, int index, std::string_view caption, int left,
-                            int top, std::string_view spoken, std::string_view description)
+                            int top, std::string_view spoken, std::string_view description, Command command)
 {
     return {ControlKind::PushButton, name, index, caption, left, top, 495, 375, kKeyFont,
-            kNoSetting, std::nullopt, {}, spoken, description};
+            kNoSetting, std::nullopt, {}, spoken, description, command};
 }
 
 constexpr ControlDesign Digit(int digit, int left, int top)
 {
-    return Key("cmdNumber", digit, kDigits[digit], left, top, kDigits[digit], kDigitDescriptions[digit]);
+    return Key("cmdNumber", digit, kDigits[digit], left, top, kDigits[digit], kDigitDescriptions[digit],
+               Command::Digit);
 }
 
 }  // namespace form1
 
 // In tab order. The keypad is a grid of five columns (left 120, 720, 1320, 2160, 2760) and four
 // rows (top 1680, 2160, 2640, 3120); the displays and the currency choice sit above it.
-inline constexpr std::array<ControlDesign, 27> kForm1Controls = {{
+inline constexpr auto kForm1Controls = std::to_array<ControlDesign>({
     {ControlKind::TextBox, "TxtDisplay1", kNotInArray, "", 120, 1080, 3135, 375, std::nullopt,
      kRightAligned | kClickFocusOnly, std::nullopt, {}, "Importo convertito",
      "L'importo nella valuta scelta"},
     {ControlKind::EntryBox, "txtDisplay", kNotInArray, "", 120, 240, 3135, 390, form1::kEntryFont,
      kRightAligned, std::nullopt, "Inserisci le cifre", "Importo", "L'importo scritto o il risultato"},
     {ControlKind::OptionButton, "OptBLire", kNotInArray, "", 3000, 720, 255, 255, std::nullopt,
-     kNoSetting, std::nullopt, {}, "Converti in lire", "L'importo è in euro e si converte in lire"},
+     kNoSetting, std::nullopt, {}, "Converti in lire", "L'importo è in euro e si converte in lire",
+     Command::Lire},
     form1::Digit(1, 120, 1680),
     form1::Digit(2, 720, 1680),
     form1::Digit(3, 1320, 1680),
@@ -56,25 +58,28 @@ inline constexpr std::array<ControlDesign, 27> kForm1Controls = {{
     form1::Digit(8, 720, 2640),
     form1::Digit(9, 1320, 2640),
     form1::Digit(0, 720, 3120),
-    form1::Key("cmdPlusMinus", kNotInArray, "+/-", 120, 3120, "cambia segno", "Cambia il segno dell'importo"),
-    form1::Key("cmdDecimal", kNotInArray, ",", 1320, 3120, "virgola", "Scrive la virgola decimale"),
-    form1::Key("CmdOperator", 4, "/", 2160, 1680, "diviso", "Divisione"),
-    form1::Key("CmdOperator", 3, "x", 2160, 2160, "per", "Moltiplicazione"),
-    form1::Key("CmdOperator", 2, "-", 2160, 2640, "meno", "Sottrazione"),
-    form1::Key("CmdOperator", 1, "+", 2160, 3120, "più", "Addizione"),
-    form1::Key("cmdEquals", kNotInArray, "=", 2760, 3120, "uguale", "Calcola il risultato"),
-    form1::Key("cmdClear", kNotInArray, "C", 2760, 1680, "cancella tutto", "Azzera il calcolo"),
-    form1::Key("cmdClearEntry", kNotInArray, "CE", 2760, 2160, "cancella voce", "Cancella l'importo scritto"),
+    form1::Key("cmdPlusMinus", kNotInArray, "+/-", 120, 3120, "cambia segno", "Cambia il segno dell'importo",
+              Command::PlusMinus),
+    form1::Key("cmdDecimal", kNotInArray, ",", 1320, 3120, "virgola", "Scrive la virgola decimale", Command::Decimal),
+    form1::Key("CmdOperator", 4, "/", 2160, 1680, "diviso", "Divisione", Command::Operator),
+    form1::Key("CmdOperator", 3, "x", 2160, 2160, "per", "Moltiplicazione", Command::Operator),
+    form1::Key("CmdOperator", 2, "-", 2160, 2640, "meno", "Sottrazione", Command::Operator),
+    form1::Key("CmdOperator", 1, "+", 2160, 3120, "più", "Addizione", Command::Operator),
+    form1::Key("cmdEquals", kNotInArray, "=", 2760, 3120, "uguale", "Calcola il risultato", Command::Equals),
+    form1::Key("cmdClear", kNotInArray, "C", 2760, 1680, "cancella tutto", "Azzera il calcolo", Command::Clear),
+    form1::Key("cmdClearEntry", kNotInArray, "CE", 2760, 2160, "cancella voce", "Cancella l'importo scritto",
+              Command::ClearEntry),
     {ControlKind::OptionButton, "OptBEuro", kNotInArray, "", 2040, 720, 255, 255, std::nullopt,
-     kNoSetting, std::nullopt, {}, "Converti in euro", "L'importo è in lire e si converte in euro"},
+     kNoSetting, std::nullopt, {}, "Converti in euro", "L'importo è in lire e si converte in euro",
+     Command::Euro},
     {ControlKind::Label, "Label1", kNotInArray, "Converti in:", 120, 720, 975, 225, std::nullopt,
      kSizedToText, Rgb{0, 0, 255}},
     {ControlKind::Label, "Label2", kNotInArray, "Lire", 2520, 720, 360, 225, std::nullopt, kSizedToText},
     {ControlKind::Label, "Label3", kNotInArray, "Euro", 1560, 720, 390, 225, std::nullopt, kSizedToText},
     // Unlike the other keys, percent keeps the window's smaller font.
     {ControlKind::PushButton, "CmdPercent", kNotInArray, "%", 2760, 2640, 495, 375, std::nullopt,
-     kNoSetting, std::nullopt, {}, "percentuale", "Calcola la percentuale"},
-}};
+     kNoSetting, std::nullopt, {}, "percentuale", "Calcola la percentuale", Command::Percent},
+});
 
 // The menu bar: top-level entries without drop-downs, each firing at once.
 struct MenuEntryDesign {

@@ -59,22 +59,11 @@ public:
     void AmountsShown() override;
     void DescribeConversion();
 
-    // The controls, by their designed names.
+    // The controls it uses by their designed names; the others by their place in the design.
     EntryDisplay* txtDisplay = nullptr;
     QLineEdit* TxtDisplay1 = nullptr;
     QRadioButton* OptBLire = nullptr;
     QRadioButton* OptBEuro = nullptr;
-    std::array<QPushButton*, 10> cmdNumber{};
-    std::array<QPushButton*, 5> CmdOperator{};  // 1 "+", 2 "-", 3 "x", 4 "/"; 0 unused
-    QPushButton* cmdEquals = nullptr;
-    QPushButton* CmdPercent = nullptr;
-    QPushButton* cmdClear = nullptr;
-    QPushButton* cmdClearEntry = nullptr;
-    QPushButton* cmdDecimal = nullptr;
-    QPushButton* cmdPlusMinus = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

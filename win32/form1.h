@@ -65,22 +65,11 @@ public:
     void ReportFailure(Failure failure) override;
     void AmountsShown() override;
 
-    // The controls, by their designed names.
+    // The controls it uses by their designed names; the others by their place in the design.
     HWND txtDisplay = nullptr;
     HWND TxtDisplay1 = nullptr;
     HWND OptBLire = nullptr;
     HWND OptBEuro = nullptr;
-    std::array<HWND, 10> cmdNumber{};
-    std::array<HWND, 5> CmdOperator{};  // 1 "+", 2 "-", 3 "x", 4 "/"; 0 unused
-    HWND cmdEquals = nullptr;
-    HWND CmdPercent = nullptr;
-    HWND cmdClear = nullptr;
-    HWND cmdClearEntry = nullptr;
-    HWND cmdDecimal = nullptr;
-    HWND cmdPlusMinus = nullptr;
-    HWND Label1 = nullptr;
-    HWND Label2 = nullptr;
-    HWND Label3 = nullptr;
 
 private:
     template <class Window>

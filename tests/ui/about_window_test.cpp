@@ -173,7 +173,7 @@ TEST(AboutWindow, IsModalAndTheMainWindowTakesNoInput)
         EXPECT_EQ(about.parentWidget(), &shown.form);
         QTest::keyClick(shown.form.windowHandle(), Qt::Key_8);
         QTest::mouseClick(shown.form.windowHandle(), Qt::LeftButton, {},
-                          shown.form.cmdNumber[9]->mapTo(&shown.form, QPoint(10, 10)));
+                          shown.form.findChild<QWidget*>("cmdNumber(9)")->mapTo(&shown.form, QPoint(10, 10)));
         QTest::keyClick(shown.form.windowHandle(), Qt::Key_E, Qt::AltModifier);
         EXPECT_TRUE(shown.form.isVisible());
         about.cmdOK->click();

@@ -73,7 +73,7 @@ TEST(Form1Layout, EveryControlIsBuiltFromItsDesign)
         EXPECT_EQ(QFontInfo(widget->font()).family(), widget->font().family()) << name.toStdString();
         EXPECT_EQ(widget->toolTip(), FromUtf8(design.toolTip)) << name.toStdString();
     }
-    EXPECT_EQ(shown.form.Label1->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(shown.form.findChild<QLabel*>("Label1")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     Form1& f = shown.form;
     EXPECT_EQ(f.centralWidget()->palette().color(QPalette::Window), QColor(192, 192, 192));
     EXPECT_EQ(f.txtDisplay->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
@@ -133,7 +133,7 @@ TEST(Form1Menu, HasEsciAndInformazioniWithoutDropDowns)
         EXPECT_EQ(actions[1]->menu(), nullptr);
         QMenuBar* bar = shown.form.menuBar();
         EXPECT_LT(bar->actionGeometry(actions[0]).x(), bar->actionGeometry(actions[1]).x()) << direction;
-        signKey[direction == Qt::RightToLeft] = shown.form.cmdPlusMinus->grab().toImage();
+        signKey[direction == Qt::RightToLeft] = shown.form.findChild<QWidget*>("cmdPlusMinus")->grab().toImage();
     }
     EXPECT_EQ(signKey[0], signKey[1]);
 }

@@ -151,12 +151,9 @@ private:
     HWND Window() const { return shown_.form.Hwnd(); }
     HWND Control(std::string_view name, int index) const
     {
-        for (std::size_t place = 0; place < designs::kForm1Controls.size(); ++place) {
-            const designs::ControlDesign& design = designs::kForm1Controls[place];
-            if (design.name == name && design.index == index) return GetDlgItem(Window(), ControlId(place));
-        }
-        ADD_FAILURE() << "no control " << name;
-        return nullptr;
+        const HWND control = testing::Control(shown_.form, name, index);
+        if (!control) ADD_FAILURE() << "no control " << name;
+        return control;
     }
 
     ShownForm shown_;

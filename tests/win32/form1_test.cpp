@@ -101,7 +101,7 @@ TEST(Form1, EachChoiceOfCurrencyRunsItsHandlerOnce)
                   dontClickSent.end());
     }
     for (const HWND option : {f.OptBEuro, f.OptBLire}) SetWindowSubclass(option, ClickOnFocus, 1, 0);
-    shown.Click(f.cmdPlusMinus);  // an entry of "-": each run of a handler beeps once
+    shown.Click(Control(f, "cmdPlusMinus"));  // an entry of "-": each run of a handler beeps once
     ASSERT_EQ(shown.Entry(), "-");
     SetFocus(f.OptBEuro);
     for (const WORD arrow : {VK_RIGHT, VK_LEFT, VK_DOWN}) {
@@ -245,7 +245,7 @@ TEST(Form1, HighContrastPaintsBothWindowsInTheSchemesColours)
     ShownForm shown;
     Form1& f = shown.form;
     const std::pair designed{RGB(0, 0, 255), RGB(192, 192, 192)};
-    EXPECT_EQ(ColoursOf(f.Hwnd(), f.Label1), designed);
+    EXPECT_EQ(ColoursOf(f.Hwnd(), Control(f, "Label1")), designed);
     const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
     const COLORREF scheme[] = {RGB(0, 0, 0), RGB(255, 255, 0)};
     COLORREF saved[std::size(elements)];
@@ -255,7 +255,7 @@ TEST(Form1, HighContrastPaintsBothWindowsInTheSchemesColours)
     ASSERT_TRUE(SetSysColors(2, elements, scheme));
     shown.highContrast = true;
     SendMessageW(f.Hwnd(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
-    for (const HWND control : {f.Label1, f.Label2, f.Label3, f.OptBLire, f.OptBEuro}) {
+    for (const HWND control : {Control(f, "Label1"), Control(f, "Label2"), Control(f, "Label3"), f.OptBLire, f.OptBEuro}) {
         EXPECT_EQ(ColoursOf(f.Hwnd(), control), readable) << GetDlgCtrlID(control);
     }
     WithAboutOpen(shown, [&] { PostMessageW(f.Hwnd(), WM_COMMAND, kInformazioniCommand, 0); },
@@ -270,7 +270,7 @@ TEST(Form1, HighContrastPaintsBothWindowsInTheSchemesColours)
     shown.highContrast = false;
     SetSysColors(2, elements, saved);
     SendMessageW(f.Hwnd(), WM_SYSCOLORCHANGE, 0, 0);
-    EXPECT_EQ(ColoursOf(f.Hwnd(), f.Label1), designed);
+    EXPECT_EQ(ColoursOf(f.Hwnd(), Control(f, "Label1")), designed);
 }
 
 TEST(Form1, NoEditBypassesTheCalculator)

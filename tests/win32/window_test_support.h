@@ -4,6 +4,8 @@
 // posted to the control that has the focus and go through the window's own message pump, so
 // the key preview and the translation into characters run as they do for a user.
 
+#include "designs/form1_design.h"
+#include "win32/command_ids.h"
 #include "win32/form1.h"
 #include "win32/wide_text.h"
 
@@ -56,6 +58,16 @@ public:
     bool highContrast = false;
     Form1 form{GetModuleHandleW(nullptr), [this] { ++beeps; }, [this] { return highContrast; }};
 };
+
+// A control of the main window by its designed name, as the window knows it: by its place.
+inline HWND Control(const Form1& form, std::string_view name, int index = designs::kNotInArray)
+{
+    for (std::size_t place = 0; place < designs::kForm1Controls.size(); ++place) {
+        const designs::ControlDesign& design = designs::kForm1Controls[place];
+        if (design.name == name && design.index == index) return GetDlgItem(form.Hwnd(), ControlId(place));
+    }
+    return nullptr;
+}
 
 // A key pressed and released on a window of the modal loop that is running (the About window's),
 // posted for that loop to deliver.
