@@ -135,10 +135,10 @@ SIZE Form1::FrameSize(int dpi) const
 // client area needs.
 void Form1::KeepTheDesignedClientArea()
 {
+    if (IsIconic(window_) || IsZoomed(window_)) return;
     const SIZE least = FrameSize(Dpi());
     RECT frame{};
     GetWindowRect(window_, &frame);
-    if (IsIconic(window_) || IsZoomed(window_)) return;
     const SIZE now{frame.right - frame.left, frame.bottom - frame.top};
     if (now.cx >= least.cx && now.cy >= least.cy) return;
     SetWindowPos(window_, nullptr, 0, 0, std::max(now.cx, least.cx), std::max(now.cy, least.cy),
