@@ -28,12 +28,42 @@ void TakeForm1Controls(Window& window, Take take)
     take(PlaceOf(table, "OptBEuro"), window.OptBEuro);
 }
 
+// The currency options' rules, for any toolkit's window with the two option fields: the pair the
+// Tab walk takes as one stop, the option chosen at start, the chosen one (isChecked asks the
+// toolkit), whether it converts into lire, and the other of the one that has the focus.
+template <class Window>
+auto OptionsOf(const Window& window)
+{
+    return std::pair{window.OptBLire, window.OptBEuro};
+}
+template <class Window>
+auto StartingOption(const Window& window)
+{
+    return window.OptBEuro;
+}
+template <class Window, class IsChecked>
+auto ChosenOptionOf(const Window& window, IsChecked isChecked)
+{
+    return isChecked(window.OptBLire) ? window.OptBLire : window.OptBEuro;
+}
+template <class Window, class Control>
+bool IsLireOption(const Window& window, const Control& option)
+{
+    return option == window.OptBLire;
+}
+template <class Window, class Control>
+auto OtherOption(const Window& window, const Control& focus)
+{
+    return focus == window.OptBLire ? window.OptBEuro : window.OptBLire;
+}
+
 // Where Tab (or Shift+Tab) moves the focus: the designed order of `controls`, in which the two
 // options are one stop at the place of the first, standing for the chosen one, so Tab from the
 // entry reaches the currency in use. isStop says whether another control takes Tab's focus.
 template <class Control, class IsStop>
 Control NextInTabWalk(const std::vector<Control>& controls, std::type_identity_t<Control> focus, bool forward,
-                      const std::pair<Control, Control>& options, std::type_identity_t<Control> chosen, IsStop isStop)
+                      const std::type_identity_t<std::pair<Control, Control>>& options,
+                      std::type_identity_t<Control> chosen, IsStop isStop)
 {
     const auto isOption = [&](const Control& control) { return control == options.first || control == options.second; };
     std::vector<Control> stops;
@@ -49,7 +79,8 @@ Control NextInTabWalk(const std::vector<Control>& controls, std::type_identity_t
 }
 
 // What a copy puts on the clipboard: the conversion, or its selected part, when it is the display
-// that has the focus and the keys copy; else the entry.
+// that has the focus and the keys copy; else the entry. An empty text leaves the clipboard as it
+// was: each front end copies only a text that is not empty.
 template <class Text>
 Text CopiedText(CopyFrom from, bool conversionHasFocus, const Text& entry, const Text& conversion, const Text& selected)
 {

@@ -68,7 +68,7 @@ Form1::Form1(std::function<void()> beep)
     TakeControls(BuildControls(kForm1Controls, client));
     announcer_ = new Announcer(client);
     BuildMenu();
-    OptBEuro->setChecked(true);
+    behaviour::StartingOption(*this)->setChecked(true);
     BindEvents();
     DescribeConversion();
     new KeyPreview(this, kForm1Controls, controls_, calculator_,  // owned by this window
@@ -171,13 +171,16 @@ void Form1::Informazioni_Click()
     about.exec();
 }
 
-QRadioButton* Form1::ChosenOption() const { return OptBLire->isChecked() ? OptBLire : OptBEuro; }
+QRadioButton* Form1::ChosenOption() const
+{
+    return behaviour::ChosenOptionOf(*this, [](const QRadioButton* option) { return option->isChecked(); });
+}
 
 // Qt takes Tab focus from the unchosen option by itself; the group is one stop anyway.
 bool Form1::focusNextPrevChild(bool next)
 {
     const auto takesTab = [](const QWidget* control) { return (control->focusPolicy() & Qt::TabFocus) != 0; };
-    QWidget* stop = behaviour::NextInTabWalk(controls_, focusWidget(), next, {OptBLire, OptBEuro}, ChosenOption(), takesTab);
+    QWidget* stop = behaviour::NextInTabWalk(controls_, focusWidget(), next, behaviour::OptionsOf(*this), ChosenOption(), takesTab);
     stop->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
@@ -185,7 +188,7 @@ bool Form1::focusNextPrevChild(bool next)
 // An arrow key on an option moves to the other and chooses it, as a click does.
 void Form1::ChooseOtherOption()
 {
-    QRadioButton* other = focusWidget() == OptBLire ? OptBEuro : OptBLire;
+    QRadioButton* other = behaviour::OtherOption(*this, focusWidget());
     other->setFocus(Qt::OtherFocusReason);
     other->click();
 }
@@ -210,7 +213,7 @@ void Form1::SetConversionText(std::string_view text)
     TxtDisplay1->setText(FromUtf8(text));
 }
 
-bool Form1::LireOption() const { return OptBLire->isChecked(); }
+bool Form1::LireOption() const { return behaviour::IsLireOption(*this, ChosenOption()); }
 
 // The currency the conversion display shows, as a screen reader says it.
 QString Form1::Currency() const { return LireOption() ? QStringLiteral("lire") : QStringLiteral("euro"); }
@@ -236,8 +239,6 @@ void Form1::AmountsShown()
     if (!said.empty()) announcer_->Say(FromUtf8(said));
 }
 
-// The display that has the focus: the converted amount (or its selected part) when the user is
-// on it, the entry otherwise. Nothing to copy leaves the clipboard as it was.
 void Form1::Copy(behaviour::CopyFrom from)
 {
     const QString text = behaviour::CopiedText(from, focusWidget() == TxtDisplay1, txtDisplay->Shown(),

@@ -46,7 +46,7 @@ Form1::Form1(HINSTANCE instance, std::function<void()> beep, HighContrast highCo
     LayOutFor(static_cast<int>(GetDpiForWindow(window_)));
     // Focus rectangles and access keys always show: this window is used from the keyboard.
     SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
-    Choose(OptBEuro);
+    Choose(behaviour::StartingOption(*this));
     windows_.Load(window_);
 }
 
@@ -70,7 +70,8 @@ void Form1::PrepareControls()
 {
     // Windows clicks a radio button that gets the focus while unchecked; here a choice is made by
     // the click or the arrow key alone, once.
-    for (const HWND option : {OptBEuro, OptBLire}) {
+    const auto [lire, euro] = behaviour::OptionsOf(*this);
+    for (const HWND option : {euro, lire}) {
         SendMessageW(option, BM_SETDONTCLICK, TRUE, 0);
         ShowFocusAroundBox(option);
     }
@@ -347,13 +348,13 @@ void Form1::TakeColours()
 
 void Form1::Choose(HWND option)
 {
-    SendMessageW(OptBLire, BM_SETCHECK, option == OptBLire ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendMessageW(OptBEuro, BM_SETCHECK, option == OptBEuro ? BST_CHECKED : BST_UNCHECKED, 0);
+    const auto [lire, euro] = behaviour::OptionsOf(*this);
+    for (const HWND each : {lire, euro}) SendMessageW(each, BM_SETCHECK, each == option ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 HWND Form1::ChosenOption() const
 {
-    return SendMessageW(OptBLire, BM_GETCHECK, 0, 0) == BST_CHECKED ? OptBLire : OptBEuro;
+    return behaviour::ChosenOptionOf(*this, [](HWND option) { return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED; });
 }
 
 void Form1::Esci_Click(std::int16_t /*Index*/) { SendMessageW(window_, WM_CLOSE, 0, 0); }
@@ -394,7 +395,7 @@ void Form1::AmountsShown()
                                                   ConversionText(), Utf8(balloon_->Text()))));
 }
 
-bool Form1::LireOption() const { return ChosenOption() == OptBLire; }
+bool Form1::LireOption() const { return behaviour::IsLireOption(*this, ChosenOption()); }
 
 void Form1::Beep() { beep_(); }
 
@@ -404,8 +405,6 @@ void Form1::ReportFailure(Failure failure)
     balloon_->Show(txtDisplay, Wide(FailureMessage(failure)), Dpi());
 }
 
-// The display that has the focus: the converted amount (or its selected part) when the user is
-// on it, the entry otherwise. Nothing to copy leaves the clipboard as it was.
 void Form1::Copy(behaviour::CopyFrom from)
 {
     const std::wstring conversion = WindowText(TxtDisplay1);

@@ -109,7 +109,7 @@ void Form1::KeyReleased(WPARAM key)
 
 void Form1::ChooseOtherOption()
 {
-    const HWND other = GetFocus() == OptBLire ? OptBEuro : OptBLire;
+    const HWND other = behaviour::OtherOption(*this, GetFocus());
     movingToOption_ = true;  // a Windows that clicks on focus anyway must not choose twice
     SetFocus(other);
     movingToOption_ = false;
@@ -119,7 +119,7 @@ void Form1::ChooseOtherOption()
 void Form1::MoveFocus(bool forward)
 {
     const auto takesTab = [](HWND control) { return (GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP) != 0; };
-    SetFocus(behaviour::NextInTabWalk(controls_, GetFocus(), forward, {OptBLire, OptBEuro}, ChosenOption(), takesTab));
+    SetFocus(behaviour::NextInTabWalk(controls_, GetFocus(), forward, behaviour::OptionsOf(*this), ChosenOption(), takesTab));
 }
 
 }  // namespace abaquino::win32
