@@ -10,6 +10,7 @@
 //   static void AskToClose(const Window&);        // its close handler calls BeginUnload
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace abaquino::behaviour {
@@ -50,6 +51,20 @@ public:
         Entry* entry = Find(window);
         if (!entry || entry->unloading) return false;
         entry->unloading = true;
+        return true;
+    }
+
+    // Every way of closing a secondary window ends here: false, and nothing done, if it was
+    // unloading already. Its formUnload(Cancel) runs, which never cancels; then `leave` does the
+    // toolkit's part before the window leaves the list (its owner enabled, the close accepted).
+    template <class FormUnload, class Leave>
+    bool RunUnload(const Window& window, FormUnload formUnload, Leave leave)
+    {
+        if (!BeginUnload(window)) return false;
+        std::int16_t cancel = 0;
+        formUnload(cancel);
+        leave();
+        Forget(window);
         return true;
     }
 

@@ -12,13 +12,11 @@ namespace abaquino {
 namespace {
 
 // Spaces around an amount, and between it and its currency (UTF-8).
-constexpr std::array<std::string_view, 6> kSpaces = {" ", "\t", "\r", "\n", "\xC2\xA0",
-                                                     "\xE2\x80\xAF"};
-constexpr std::array<std::string_view, 2> kMinusSigns = {"-", "\xE2\x88\x92"};
+constexpr auto kSpaces = std::to_array<std::string_view>({" ", "\t", "\r", "\n", "\xC2\xA0", "\xE2\x80\xAF"});
+constexpr auto kMinusSigns = std::to_array<std::string_view>({"-", "\xE2\x88\x92"});
 // Longest first, so that "Lit." is not taken for "L".
-constexpr std::array<std::string_view, 9> kCurrencyMarks = {"\xE2\x82\xAC", "euro", "eur",  "lire",
-                                                            "lit.",         "lit",  "itl",  "l.",
-                                                            "l"};
+constexpr auto kCurrencyMarks = std::to_array<std::string_view>(
+    {"\xE2\x82\xAC", "euro", "eur", "lire", "lit.", "lit", "itl", "l.", "l"});
 
 bool SameLetters(std::string_view text, std::string_view lowerCase)
 {

@@ -42,9 +42,9 @@ inline constexpr auto kAboutControls = std::to_array<ControlDesign>({
 });
 
 // Drawn in this order, so the grey line lies over the upper half of the white one.
-inline constexpr std::array<LineDesign, 2> kAboutRule = {{
+inline constexpr auto kAboutRule = std::to_array<LineDesign>({
     {120, 2040, 4440, 2040, {255, 255, 255}, 2},  // Line1(0)
     {120, 2040, 4485, 2040, {128, 128, 128}, 1},  // Line1(1)
-}};
+});
 
 }  // namespace abaquino::designs

@@ -87,9 +87,9 @@ struct MenuEntryDesign {
     int index;
     std::string_view caption;  // "&" marks the access key
 };
-inline constexpr std::array<MenuEntryDesign, 2> kForm1Menu = {{
+inline constexpr auto kForm1Menu = std::to_array<MenuEntryDesign>({
     {"Esci", 1, "&Esci"},
     {"Informazioni", kNotInArray, "&Informazioni"},
-}};
+});
 
 }  // namespace abaquino::designs

@@ -76,14 +76,11 @@ void frmAbout::Form_Unload(std::int16_t& /*Cancel*/)
 // Every way of closing ends here. Form_Unload never cancels, so the unloading always goes on.
 void frmAbout::closeEvent(QCloseEvent* event)
 {
-    if (!windows_.BeginUnload(this)) {
+    const auto formUnload = [this](std::int16_t& cancel) { Form_Unload(cancel); };
+    if (!windows_.RunUnload(this, formUnload, [event] { event->accept(); })) {
         event->ignore();
         return;
     }
-    std::int16_t cancel = 0;
-    Form_Unload(cancel);
-    event->accept();
-    windows_.Forget(this);
     emit unloaded();
     done(QDialog::Accepted);
 }

@@ -114,11 +114,8 @@ void frmAbout::Form_Unload(std::int16_t& /*Cancel*/)
 // The owner is enabled before this window goes, so that it, not another program, is activated.
 void frmAbout::Close()
 {
-    if (!windows_.BeginUnload(window_)) return;
-    std::int16_t cancel = 0;
-    Form_Unload(cancel);
-    EnableWindow(owner_, TRUE);
-    windows_.Forget(window_);
+    const auto formUnload = [this](std::int16_t& cancel) { Form_Unload(cancel); };
+    if (!windows_.RunUnload(window_, formUnload, [this] { EnableWindow(owner_, TRUE); })) return;
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
 }
