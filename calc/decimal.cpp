@@ -1,5 +1,7 @@
 #include "calc/decimal.h"
 
+#include "calc/float_text.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -41,8 +43,7 @@ Decimal DecimalFromDouble(double value)
 
     // d.dddddddddddddde±x: fifteen significant digits, correctly rounded.
     char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, std::fabs(value),
-                                   std::chars_format::scientific, 14).ptr;
+    const char* const end = WriteScientific(text, text + sizeof text, std::fabs(value), 14);
     const char* cursor = text;
     for (; cursor != end && *cursor != 'e'; ++cursor) {
         if (*cursor != '.') result.coefficient = result.coefficient * 10 + (*cursor - '0');

@@ -1,5 +1,7 @@
 #include "calc/number_text.h"
 
+#include "calc/float_text.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -22,8 +24,7 @@ std::string Italianised(const char* begin, const char* end)
 std::string ExponentForm(double value, int digits)
 {
     char text[48];
-    const auto end = std::to_chars(text, text + sizeof text, value,
-                                   std::chars_format::scientific, digits - 1).ptr;
+    const char* const end = WriteScientific(text, text + sizeof text, value, digits - 1);
     std::string form = Italianised(text, end);
     const auto exponent = form.find('E');
     std::string mantissa = form.substr(0, exponent);
@@ -47,8 +48,7 @@ std::string FormatGeneral(double value)
 {
     if (value == 0) return "0";  // also for -0
     char text[48];
-    const auto end = std::to_chars(text, text + sizeof text, value,
-                                   std::chars_format::general, 15).ptr;
+    const char* const end = WriteGeneral(text, text + sizeof text, value, 15);
     return Italianised(text, end);
 }
 

@@ -1,7 +1,8 @@
 #include "calc/number_text.h"
 
+#include "calc/float_text.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -75,7 +76,7 @@ Outcome<double> ReadNumber(std::string_view text)
     const auto number = ScanNumber(text);
     if (!number) return Failure::NotANumber;
 
-    // from_chars reads the C form, with a full stop; it never looks at the locale.
+    // Read in the C form, with a full stop, never by the locale.
     std::string plain;
     plain.reserve(text.size() + 2);
     if (number->negative) plain += '-';
@@ -89,13 +90,13 @@ Outcome<double> ReadNumber(std::string_view text)
     }
 
     double value = 0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    const std::errc error = ReadDouble(plain.data(), plain.data() + plain.size(), value);
     if (error == std::errc::result_out_of_range) {
         const auto power = LeadingPower(*number);
         if (power && *power > 0) return Failure::TooLarge;
         return number->negative ? -0.0 : 0.0;
     }
-    if (error != std::errc() || end != plain.data() + plain.size()) return Failure::NotANumber;
+    if (error != std::errc()) return Failure::NotANumber;
     return value;
 }
 
