@@ -1,5 +1,7 @@
 #pragma once
 
+#include "behaviour/failure_balloon.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -18,7 +20,7 @@ class FailureBalloon final : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int kShownMilliseconds = 4000;
+    static constexpr int kShownMilliseconds = behaviour::kFailureShownMilliseconds;
 
     explicit FailureBalloon(QWidget* window);
 

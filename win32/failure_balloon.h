@@ -1,5 +1,7 @@
 #pragma once
 
+#include "behaviour/failure_balloon.h"
+
 #include <string>
 
 #include <windows.h>
@@ -13,7 +15,7 @@ namespace abaquino::win32 {
 // Clicks go through it to whatever lies under it.
 class FailureBalloon {
 public:
-    static constexpr UINT kShownMilliseconds = 4000;
+    static constexpr UINT kShownMilliseconds = behaviour::kFailureShownMilliseconds;
     static constexpr int kMaxWidth = 400;  // pixels at 96 dpi
 
     explicit FailureBalloon(HWND window);

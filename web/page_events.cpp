@@ -1,0 +1,48 @@
+// The document's events, handed to the page that page_library.js was attached with. Exported to
+// JavaScript by name; the page's address travels with each event, so nothing here is global.
+
+#include "web/form1_page.h"
+
+#include <emscripten/emscripten.h>
+
+namespace {
+
+using abaquino::web::Form1Page;
+
+Form1Page& PageAt(void* page) { return *static_cast<Form1Page*>(page); }
+
+abaquino::behaviour::Modifiers Held(bool shift, bool control, bool alt)
+{
+    return {.shift = shift, .control = control, .alt = alt};
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE bool abaquino_key_down(void* page, int key, bool shift, bool control, bool alt, char32_t typed)
+{
+    return PageAt(page).KeyDown(static_cast<abaquino::behaviour::Key>(key), Held(shift, control, alt), typed);
+}
+
+EMSCRIPTEN_KEEPALIVE void abaquino_key_up(void* page, int key, bool shift, bool control, bool alt)
+{
+    PageAt(page).KeyUp(static_cast<abaquino::behaviour::Key>(key), Held(shift, control, alt));
+}
+
+EMSCRIPTEN_KEEPALIVE void abaquino_pointer_down(void* page) { PageAt(page).PointerDown(); }
+EMSCRIPTEN_KEEPALIVE void abaquino_click(void* page, int place) { PageAt(page).Clicked(static_cast<std::size_t>(place)); }
+EMSCRIPTEN_KEEPALIVE void abaquino_menu(void* page, int entry) { PageAt(page).MenuChosen(static_cast<std::size_t>(entry)); }
+EMSCRIPTEN_KEEPALIVE void abaquino_entry_focused(void* page) { PageAt(page).EntryFocused(); }
+EMSCRIPTEN_KEEPALIVE void abaquino_window_left(void* page) { PageAt(page).WindowLeft(); }
+EMSCRIPTEN_KEEPALIVE void abaquino_about_done(void* page) { PageAt(page).AboutDone(); }
+
+EMSCRIPTEN_KEEPALIVE const char* abaquino_copy(void* page) { return PageAt(page).Copy().c_str(); }
+
+// `text` is null when the clipboard holds no text.
+EMSCRIPTEN_KEEPALIVE void abaquino_paste(void* page, const char* text)
+{
+    PageAt(page).Pasted(text ? std::optional<std::string_view>(text) : std::nullopt);
+}
+
+}

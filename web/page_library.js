@@ -1,0 +1,202 @@
+// The page's hands on the document, for the C++ of form1_page.cpp: each function does one small
+// thing to the markup that page_markup.cpp made. Events go back through the functions that
+// page_events.cpp exports, with the page's address.
+mergeInto(LibraryManager.library, {
+  $abaquinoDocument: {
+    detach: null,
+    timer: 0,
+    audio: null,
+    element: function (id) { return document.getElementById(UTF8ToString(id)); },
+    // The key as the C++ side names it (behaviour::Key), and what it types, as a desktop would:
+    // Enter a carriage return, Backspace, Tab, Escape and Delete their control characters.
+    key: function (e) {
+      var named = {Tab: 1, ArrowLeft: 2, ArrowRight: 3, ArrowUp: 4, ArrowDown: 5, Home: 6, End: 7, PageUp: 8,
+                   PageDown: 9, Insert: 10, ' ': 11, Backspace: 12, Delete: 13, Copy: 17, Paste: 18};
+      if (e.code === 'NumpadDecimal') return 14;
+      if (e.key in named) return named[e.key];
+      var letter = e.key.length === 1 ? e.key.toUpperCase() : '';
+      return letter === 'C' ? 15 : letter === 'V' ? 16 : 0;
+    },
+    typed: function (e) {
+      var controls = {Enter: 13, Backspace: 8, Tab: 9, Escape: 27, Delete: 127};
+      if (e.key in controls) return controls[e.key];
+      var code = e.key.codePointAt(0);
+      return code !== undefined && String.fromCodePoint(code) === e.key ? code : 0;
+    },
+  },
+
+  abaquino_attach__deps: ['$abaquinoDocument'],
+  abaquino_attach: function (page, pasteLimit) {
+    var d = abaquinoDocument;
+    var client = document.getElementById('Form1-client');
+    var entry = document.getElementById('txtDisplay');
+    var about = document.getElementById('frmAbout');
+    var listeners = [];
+    var on = function (target, type, handler, capture) {
+      target.addEventListener(type, handler, capture);
+      listeners.push(function () { target.removeEventListener(type, handler, capture); });
+    };
+    var modifiers = function (e, handler) {
+      return handler(page, d.key(e), e.shiftKey, e.ctrlKey, e.altKey || e.metaKey);
+    };
+    on(window, 'keydown', function (e) {
+      if (modifiers(e, function (p, k, s, c, a) { return Module['_abaquino_key_down'](p, k, s, c, a, d.typed(e)); })) {
+        e.preventDefault();
+      }
+    }, true);
+    on(window, 'keyup', function (e) {
+      modifiers(e, Module['_abaquino_key_up']);
+      if (e.key === 'Alt') e.preventDefault();  // a lone Alt leaves the keys to the calculator
+    }, true);
+    on(window, 'pointerdown', function () { Module['_abaquino_pointer_down'](page); }, true);
+    // A click on the entry only gives it the focus: the caret stays at the end.
+    on(entry, 'mousedown', function (e) { e.preventDefault(); entry.focus(); });
+    on(entry, 'focus', function () { Module['_abaquino_entry_focused'](page); });
+    on(client, 'click', function (e) {
+      var control = e.target.closest('button[data-place], input[type=radio]');
+      if (control) Module['_abaquino_click'](page, Number(control.dataset.place));
+    });
+    on(document.getElementById('menu'), 'click', function (e) {
+      var entry = e.target.closest('button');
+      if (entry) Module['_abaquino_menu'](page, Array.prototype.indexOf.call(entry.parentNode.children, entry));
+    });
+    on(document, 'copy', function (e) {
+      var text = UTF8ToString(Module['_abaquino_copy'](page));
+      if (!text) return;  // nothing to copy leaves the clipboard as it was
+      e.clipboardData.setData('text/plain', text);
+      e.preventDefault();
+    });
+    on(document, 'paste', function (e) {
+      e.preventDefault();
+      var data = e.clipboardData;
+      var stack = stackSave();
+      var text = data && data.types.indexOf('text/plain') >= 0
+                     ? allocateUTF8OnStack(data.getData('text/plain').slice(0, pasteLimit)) : 0;
+      Module['_abaquino_paste'](page, text);
+      stackRestore(stack);
+    });
+    on(window, 'blur', function () { Module['_abaquino_window_left'](page); });
+    on(document, 'visibilitychange', function () { Module['_abaquino_window_left'](page); });
+    on(document.getElementById('frmAbout-cmdOK'), 'click', function () { Module['_abaquino_about_done'](page); });
+    on(document.getElementById('frmAbout-close'), 'click', function () { Module['_abaquino_about_done'](page); });
+    on(about, 'close', function () { Module['_abaquino_about_done'](page); });
+    d.detach = function () { listeners.forEach(function (off) { off(); }); };
+  },
+
+  abaquino_detach__deps: ['$abaquinoDocument'],
+  abaquino_detach: function () {
+    var d = abaquinoDocument;
+    if (d.detach) d.detach();
+    d.detach = null;
+    clearTimeout(d.timer);
+  },
+
+  abaquino_set_text__deps: ['$abaquinoDocument'],
+  abaquino_set_text: function (id, text) { abaquinoDocument.element(id).value = UTF8ToString(text); },
+
+  abaquino_text__deps: ['$abaquinoDocument'],
+  abaquino_text: function (id, buffer, size) {
+    var text = abaquinoDocument.element(id).value;
+    stringToUTF8(text, buffer, size);
+    return lengthBytesUTF8(text) + 1;
+  },
+
+  abaquino_selected_text__deps: ['$abaquinoDocument'],
+  abaquino_selected_text: function (id, buffer, size) {
+    var box = abaquinoDocument.element(id);
+    var text = box.value.substring(box.selectionStart, box.selectionEnd);
+    stringToUTF8(text, buffer, size);
+    return lengthBytesUTF8(text) + 1;
+  },
+
+  abaquino_caret__deps: ['$abaquinoDocument'],
+  abaquino_caret: function (id) { return abaquinoDocument.element(id).selectionStart; },
+
+  abaquino_set_caret__deps: ['$abaquinoDocument'],
+  abaquino_set_caret: function (id, position) { abaquinoDocument.element(id).setSelectionRange(position, position); },
+
+  abaquino_checked__deps: ['$abaquinoDocument'],
+  abaquino_checked: function (id) { return abaquinoDocument.element(id).checked; },
+
+  abaquino_check__deps: ['$abaquinoDocument'],
+  abaquino_check: function (id) { abaquinoDocument.element(id).checked = true; },
+
+  abaquino_focus__deps: ['$abaquinoDocument'],
+  abaquino_focus: function (id) { abaquinoDocument.element(id).focus(); },
+
+  abaquino_focused_place: function () {
+    var focus = document.activeElement;
+    var inWindow = focus && focus.closest('#Form1-client') && focus.dataset.place !== undefined;
+    return inWindow ? Number(focus.dataset.place) : -1;
+  },
+
+  abaquino_set_description: function (id, text) {
+    document.getElementById(UTF8ToString(id) + '-description').textContent = UTF8ToString(text);
+  },
+
+  // The same sentence twice is a new answer: the region is emptied first, so it is said again.
+  abaquino_say: function (text) {
+    var region = document.getElementById('announcer');
+    var said = UTF8ToString(text);
+    region.textContent = '';
+    setTimeout(function () { region.textContent = said; }, 0);
+  },
+
+  abaquino_beep__deps: ['$abaquinoDocument'],
+  abaquino_beep: function () {
+    var d = abaquinoDocument;
+    try {
+      d.audio = d.audio || new AudioContext();
+      var tone = d.audio.createOscillator();
+      var volume = d.audio.createGain();
+      volume.gain.value = 0.1;
+      tone.frequency.value = 880;
+      tone.connect(volume).connect(d.audio.destination);
+      tone.start();
+      tone.stop(d.audio.currentTime + 0.08);
+    } catch (e) {
+      // A browser without sound, or one that allows none yet: the failure's message still shows.
+    }
+  },
+
+  abaquino_show_balloon__deps: ['$abaquinoDocument', 'abaquino_hide_balloon'],
+  abaquino_show_balloon: function (text, milliseconds) {
+    var balloon = document.getElementById('balloon');
+    balloon.textContent = UTF8ToString(text);
+    balloon.hidden = false;
+    clearTimeout(abaquinoDocument.timer);
+    abaquinoDocument.timer = setTimeout(_abaquino_hide_balloon, milliseconds);
+  },
+
+  abaquino_balloon_text: function (buffer, size) {
+    var balloon = document.getElementById('balloon');
+    var text = balloon.hidden ? '' : balloon.textContent;
+    stringToUTF8(text, buffer, size);
+    return lengthBytesUTF8(text) + 1;
+  },
+
+  abaquino_hide_balloon__deps: ['$abaquinoDocument'],
+  abaquino_hide_balloon: function () {
+    clearTimeout(abaquinoDocument.timer);
+    document.getElementById('balloon').hidden = true;
+  },
+
+  abaquino_show_about: function () { document.getElementById('frmAbout').showModal(); },
+  abaquino_close_about: function () {
+    var about = document.getElementById('frmAbout');
+    if (about.open) about.close();
+  },
+
+  // A page cannot end its browser: the window goes, and so does the tab where the browser lets a
+  // page close it (a tab or app window opened for it).
+  abaquino_end__deps: ['abaquino_detach'],
+  abaquino_end: function () {
+    _abaquino_detach();
+    var window_ = document.getElementById('Form1');
+    var closed = document.createElement('p');
+    closed.id = 'closed';
+    closed.textContent = 'Abaquino è stato chiuso. Ricarica la pagina per riaprirlo.';
+    window_.replaceWith(closed);
+    window.close();
+  },
+});

@@ -1,0 +1,207 @@
+#include "web/page_markup.h"
+
+#include "designs/about_design.h"
+#include "designs/form1_design.h"
+
+#include <span>
+
+namespace abaquino::web {
+
+using namespace designs;
+
+namespace {
+
+constexpr std::string_view kAboutPrefix = "frmAbout-";
+
+std::string Escaped(std::string_view text)
+{
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+        case '&': escaped += "&amp;"; break;
+        case '<': escaped += "&lt;"; break;
+        case '>': escaped += "&gt;"; break;
+        case '"': escaped += "&quot;"; break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string Attribute(std::string_view name, std::string_view value)
+{
+    return value.empty() ? "" : " " + std::string(name) + "=\"" + Escaped(value) + '"';
+}
+
+// "cmdNumber(5)" as a selector.
+std::string Selector(std::string_view id)
+{
+    std::string selector = "#";
+    for (const char c : id) {
+        if (c == '(' || c == ')') selector += '\\';
+        selector += c;
+    }
+    return selector;
+}
+
+std::string Px(int twips) { return std::to_string(Pixels(twips)) + "px"; }
+
+// The designed family first, then the metric-compatible free fonts the desktop programs use.
+std::string FontCss(const FontDesign& font)
+{
+    const std::string_view standIns = font.family == "Comic Sans MS" ? R"("Comic Neue", "Comic Relief", cursive)"
+                                                                     : R"("Liberation Serif", Tinos, serif)";
+    std::string points = std::to_string(font.points);
+    points.erase(points.find_last_not_of('0') + 1);
+    if (points.back() == '.') points.pop_back();
+    return std::string(font.italic ? "italic " : "") + (font.bold ? "bold " : "normal ") + points + "pt \"" +
+           std::string(font.family) + "\", " + std::string(standIns);
+}
+
+std::string Hex(const Rgb& colour)
+{
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex = "#";
+    for (const int part : {colour.red, colour.green, colour.blue}) {
+        hex += kDigits[part / 16];
+        hex += kDigits[part % 16];
+    }
+    return hex;
+}
+
+// The About window's ids begin with its name, as its Label1 is not the main window's.
+std::string ControlCss(const ControlDesign& control, std::string_view prefix)
+{
+    std::string css = Selector(std::string(prefix) + ElementId(control.name, control.index)) + "{left:" + Px(control.left) +
+                      ";top:" + Px(control.top);
+    if (!(control.settings & kSizedToText)) css += ";width:" + Px(control.width) + ";height:" + Px(control.height);
+    if (control.font) css += ";font:" + FontCss(*control.font);
+    if (control.textColour) css += ";color:" + Hex(*control.textColour);
+    return css + "}\n";
+}
+
+std::string Accessible(const ControlDesign& control, const std::string& id)
+{
+    return Attribute("aria-label", control.accessibleName) +
+           (control.accessibleDescription.empty() ? "" : Attribute("aria-describedby", id + "-description")) +
+           Attribute("title", control.toolTip);
+}
+
+std::string ControlHtml(const ControlDesign& control, std::size_t place, std::string_view prefix)
+{
+    const std::string id = std::string(prefix) + ElementId(control.name, control.index);
+    const std::string common = Attribute("id", id) + " data-place=\"" + std::to_string(place) + '"' + Accessible(control, id);
+    const std::string caption = Escaped(control.caption);
+    switch (control.kind) {
+    case ControlKind::TextBox:
+    case ControlKind::EntryBox: {
+        const bool tabStop = !(control.settings & kClickFocusOnly);
+        return "<input type=\"text\" readonly autocomplete=\"off\" spellcheck=\"false\"" + common +
+               (tabStop ? "" : " tabindex=\"-1\"") + (control.kind == ControlKind::EntryBox ? " class=\"entry\"" : "") +
+               " value=\"\">\n";
+    }
+    case ControlKind::OptionButton: return "<input type=\"radio\" name=\"currency\"" + common + ">\n";
+    case ControlKind::PushButton:
+        return "<button type=\"button\"" + common + ((control.settings & kDefaultButton) ? " autofocus" : "") + '>' +
+               caption + "</button>\n";
+    case ControlKind::Label:
+        return "<div class=\"label" + std::string((control.settings & kWordWrap) ? " wrap" : "") + '"' + common + '>' +
+               caption + "</div>\n";
+    case ControlKind::Picture:
+        return "<img src=\"abaquino.svg\" width=\"32\" height=\"32\"" + Attribute("id", id) +
+               Attribute("alt", control.accessibleName) + ">\n";
+    }
+    return {};
+}
+
+std::string Descriptions(std::span<const ControlDesign> table)
+{
+    std::string html;
+    for (const ControlDesign& control : table) {
+        if (control.accessibleDescription.empty()) continue;
+        html += "<span id=\"" + Escaped(ElementId(control.name, control.index)) + "-description\">" +
+                Escaped(control.accessibleDescription) + "</span>\n";
+    }
+    return html;
+}
+
+std::string ControlsHtml(std::span<const ControlDesign> table, std::string_view prefix = {})
+{
+    std::string html;
+    for (std::size_t place = 0; place < table.size(); ++place) html += ControlHtml(table[place], place, prefix);
+    return html;
+}
+
+// "&Esci": the caption with its access key underlined, and the key for assistive technology.
+std::string MenuEntryHtml(const MenuEntryDesign& entry)
+{
+    const std::size_t mark = entry.caption.find('&');
+    const std::string_view before = entry.caption.substr(0, mark);
+    const char key = entry.caption[mark + 1];
+    return "<button type=\"button\" role=\"menuitem\" tabindex=\"-1\" id=\"" + Escaped(ElementId(entry.name, entry.index)) +
+           "\" aria-keyshortcuts=\"Alt+" + key + "\">" + Escaped(before) + "<u>" + key + "</u>" +
+           Escaped(entry.caption.substr(mark + 2)) + "</button>";
+}
+
+std::string AboutHtml()
+{
+    std::string rule;
+    for (std::size_t line = 0; line < kAboutRule.size(); ++line) rule += "<div class=\"rule\"></div>";
+    return "<dialog id=\"frmAbout\" aria-labelledby=\"frmAbout-caption\">\n"
+           "<div class=\"caption\"><span id=\"frmAbout-caption\">" + Escaped(kAbout.caption) +
+           "</span><button type=\"button\" id=\"frmAbout-close\" tabindex=\"-1\" aria-label=\"Chiudi\">\u00d7</button></div>\n"
+           "<div class=\"client\" id=\"frmAbout-client\">\n" + rule + ControlsHtml(kAboutControls, kAboutPrefix) + "</div>\n</dialog>\n";
+}
+
+std::string WindowCss(std::string_view id, const WindowDesign& window)
+{
+    return std::string(id) + "{width:" + Px(window.clientWidth) + ";height:" + Px(window.clientHeight) + "}\n";
+}
+
+}  // namespace
+
+std::string ElementId(std::string_view name, int index)
+{
+    return index == kNotInArray ? std::string(name) : std::string(name) + '(' + std::to_string(index) + ')';
+}
+
+std::string PageHtml(std::string_view script)
+{
+    std::string menu;
+    for (const MenuEntryDesign& entry : kForm1Menu) menu += MenuEntryHtml(entry);
+    return "<!DOCTYPE html>\n<html lang=\"it\">\n<head>\n<meta charset=\"utf-8\">\n"
+           // Only the page's own files; WebAssembly may be compiled, but no script from text.
+           "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; script-src 'self' "
+           "'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; connect-src 'self'; base-uri 'none'; "
+           "form-action 'none'\">\n"
+           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+           "<title>" + Escaped(kForm1.caption) + "</title>\n"
+           "<link rel=\"icon\" href=\"abaquino.svg\">\n<link rel=\"stylesheet\" href=\"abaquino.css\">\n"
+           "<script src=\"" + Escaped(script) + "\" defer></script>\n</head>\n<body>\n"
+           "<main id=\"Form1\">\n<h1 class=\"unseen\">" + Escaped(kForm1.caption) + "</h1>\n"
+           "<div role=\"menubar\" id=\"menu\" aria-label=\"Menu\">" + menu + "</div>\n"
+           "<div class=\"client\" id=\"Form1-client\">\n" + ControlsHtml(kForm1Controls) +
+           "<div id=\"balloon\" aria-hidden=\"true\" hidden></div>\n</div>\n"
+           "<div class=\"unseen\" id=\"announcer\" aria-live=\"polite\"></div>\n"
+           "<div hidden>\n" + Descriptions(kForm1Controls) + "</div>\n" + AboutHtml() + "</main>\n</body>\n</html>\n";
+}
+
+std::string PageCss()
+{
+    std::string css = "#Form1-client{font:" + FontCss(kForm1Font) + ";background:" + Hex(kForm1Background) + "}\n" +
+                      WindowCss("#Form1-client", kForm1) + WindowCss("#frmAbout-client", kAbout);
+    for (const ControlDesign& control : kForm1Controls) css += ControlCss(control, {});
+    for (const ControlDesign& control : kAboutControls) css += ControlCss(control, kAboutPrefix);
+    for (std::size_t line = 0; line < kAboutRule.size(); ++line) {
+        const LineDesign& rule = kAboutRule[line];
+        css += ".rule:nth-child(" + std::to_string(line + 1) + "){left:" + Px(rule.x1) + ";top:" + Px(rule.y1) +
+               ";width:" + Px(rule.x2 - rule.x1) + ";border-top:" + std::to_string(rule.pixelWidth) + "px solid " +
+               Hex(rule.colour) + "}\n";
+    }
+    // The designed corner, moved in as far as a small viewport needs to show the whole window.
+    css += "#frmAbout{left:max(0px,min(" + Px(kAboutLeft) + ",calc(100vw - " + Px(kAbout.clientWidth) +
+           " - 2px)));top:max(0px,min(" + Px(kAboutTop) + ",calc(100vh - " + Px(kAbout.clientHeight) + " - 28px)))}\n";
+    return css;
+}
+
+}  // namespace abaquino::web
