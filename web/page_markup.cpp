@@ -3,6 +3,9 @@
 #include "designs/about_design.h"
 #include "designs/form1_design.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <span>
 
 namespace abaquino::web {
@@ -70,6 +73,20 @@ std::string Hex(const Rgb& colour)
 }
 
 // The About window's ids begin with its name, as its Label1 is not the main window's.
+// WCAG's contrast ratio of two colours, 1 to 21.
+double Contrast(const Rgb& a, const Rgb& b)
+{
+    const auto luminance = [](const Rgb& c) {
+        const auto linear = [](int part) {
+            const double s = part / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 std::string ControlCss(const ControlDesign& control, std::string_view prefix)
 {
     std::string css = Selector(std::string(prefix) + ElementId(control.name, control.index)) + "{left:" + Px(control.left) +
@@ -77,12 +94,26 @@ std::string ControlCss(const ControlDesign& control, std::string_view prefix)
     if (!(control.settings & kSizedToText)) css += ";width:" + Px(control.width) + ";height:" + Px(control.height);
     if (control.font) css += ";font:" + FontCss(*control.font);
     if (control.textColour) css += ";color:" + Hex(*control.textColour);
+    // A colour too light to read on the window's grey keeps its look with a dark outline.
+    if (control.textColour && Contrast(*control.textColour, kForm1Background) < 3) {
+        css += ";text-shadow:-1px -1px #000,1px -1px #000,-1px 1px #000,1px 1px #000";
+    }
     return css + "}\n";
+}
+
+// The designed name is what a screen reader says; a caption that is a word of its own ("CE")
+// leads it, so that a user who speaks commands can say what they see.
+std::string AccessibleName(const ControlDesign& control)
+{
+    const std::string_view caption = control.caption, name = control.accessibleName;
+    const bool word = caption.size() > 1 && std::all_of(caption.begin(), caption.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); });
+    return word && !name.empty() && name.find(caption) == std::string_view::npos ? std::string(caption) + ' ' + std::string(name)
+                                                                                   : std::string(name);
 }
 
 std::string Accessible(const ControlDesign& control, const std::string& id)
 {
-    return Attribute("aria-label", control.accessibleName) +
+    return Attribute("aria-label", AccessibleName(control)) +
            (control.accessibleDescription.empty() ? "" : Attribute("aria-describedby", id + "-description")) +
            Attribute("title", control.toolTip);
 }

@@ -58,6 +58,7 @@ public:
     virtual bool WithAbout(const std::function<void()>& whileOpen) = 0;
     virtual void CloseAbout(AboutClose way) = 0;
     virtual int LoadedWindowCount() const = 0;
+    virtual bool HasCloseBox() const { return true; }  // a page's is the browser's
     virtual void CloseBox() = 0;
     virtual bool Ended() const = 0;  // the window is gone and the program told to end
 };

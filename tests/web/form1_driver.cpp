@@ -1,0 +1,253 @@
+// The page driven for the shared scenarios, inside Chromium against the real document: the
+// events a browser would send are dispatched to the focused element, and the browser's own part
+// (Space clicking a button, the copy and paste events of the clipboard keys) is done as it does.
+
+#include "support/form1_driver.h"
+#include "support/form1_pixels.h"
+
+#include "behaviour/failure_balloon.h"
+#include "web/form1_page.h"
+#include "web/page_markup.h"
+
+#include <emscripten/emscripten.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using abaquino::behaviour::Key;
+using abaquino::behaviour::Modifiers;
+
+// Dispatches a key event where the browser would; false when the page took the key.
+EM_JS(bool, DispatchKey, (const char* type, const char* key, const char* code, bool shift, bool control, bool alt), {
+  var target = document.activeElement || document.body;
+  return target.dispatchEvent(new KeyboardEvent(UTF8ToString(type), {
+    key: UTF8ToString(key), code: UTF8ToString(code), shiftKey: shift, ctrlKey: control, altKey: alt,
+    bubbles: true, cancelable: true}));
+});
+
+// A copy or paste event with `text` on the clipboard (none when null); the text the page gave a
+// copy, or null when it left the clipboard alone.
+EM_JS(char*, DispatchClipboard, (const char* type, const char* text), {
+  var data = new DataTransfer();
+  if (text) data.setData('text/plain', UTF8ToString(text));
+  var event = new ClipboardEvent(UTF8ToString(type), {clipboardData: data, bubbles: true, cancelable: true});
+  var taken = !(document.activeElement || document.body).dispatchEvent(event);
+  return taken && UTF8ToString(type) === 'copy' ? allocateUTF8(data.getData('text/plain')) : 0;
+});
+
+// A mouse click: the press gives the focus unless the page keeps it, then the click.
+EM_JS(void, ClickElement, (const char* id), {
+  var control = document.getElementById(UTF8ToString(id));
+  control.dispatchEvent(new PointerEvent('pointerdown', {bubbles: true}));
+  if (control.dispatchEvent(new MouseEvent('mousedown', {bubbles: true, cancelable: true}))) control.focus();
+  control.dispatchEvent(new MouseEvent('mouseup', {bubbles: true}));
+  control.click();
+});
+
+EM_JS(void, FocusElement, (const char* id), {
+  var name = UTF8ToString(id);
+  if (name) document.getElementById(name).focus(); else if (document.activeElement) document.activeElement.blur();
+});
+
+EM_JS(char*, FocusedId, (), {
+  var focus = document.activeElement;
+  return allocateUTF8(focus && focus.closest('#Form1-client') ? focus.id : "");
+});
+
+// Space released on a button or an option clicks it.
+EM_JS(void, ClickFocusedButton, (), {
+  var focus = document.activeElement;
+  if (focus && (focus.tagName === 'BUTTON' || focus.type === 'radio')) focus.click();
+});
+
+EM_JS(char*, ElementValue, (const char* id), { return allocateUTF8(document.getElementById(UTF8ToString(id)).value); });
+EM_JS(int, EntryCaret, (), { return document.getElementById('txtDisplay').selectionStart; });
+EM_JS(bool, IsChecked, (const char* id), { return document.getElementById(UTF8ToString(id)).checked; });
+EM_JS(bool, AboutOpen, (), { return document.getElementById('frmAbout').open; });
+EM_JS(void, WindowEvent, (const char* type), {
+  (UTF8ToString(type) === 'blur' ? window : document).dispatchEvent(new Event(UTF8ToString(type)));
+});
+
+// Where the element stands in the window's client area, or false when it is not shown.
+EM_JS(bool, ElementAt, (const char* id, int x, int y), {
+  var control = document.getElementById(UTF8ToString(id));
+  if (!control || control.offsetParent === null) return false;
+  var at = control.getBoundingClientRect(), client = document.getElementById('Form1-client').getBoundingClientRect();
+  return at.left - client.left === x && at.top - client.top === y;
+});
+
+EM_JS(void, ReportDone, (int failed), { document.title = 'done ' + failed; });
+
+// Every window starts from the markup as the page was loaded.
+EM_JS(void, FreshDocument, (), {
+  Module.loadedBody = Module.loadedBody || document.body.innerHTML;
+  document.body.innerHTML = Module.loadedBody;
+});
+
+std::string Taken(char* text)
+{
+    std::string taken = text ? text : "";
+    free(text);
+    return taken;
+}
+
+struct KeyName {
+    const char* key;
+    const char* code;
+};
+
+KeyName NameOf(Key key)
+{
+    switch (key) {
+    case Key::Tab: return {"Tab", "Tab"};
+    case Key::Left: return {"ArrowLeft", "ArrowLeft"};
+    case Key::Right: return {"ArrowRight", "ArrowRight"};
+    case Key::Up: return {"ArrowUp", "ArrowUp"};
+    case Key::Down: return {"ArrowDown", "ArrowDown"};
+    case Key::Home: return {"Home", "Home"};
+    case Key::End: return {"End", "End"};
+    case Key::PageUp: return {"PageUp", "PageUp"};
+    case Key::PageDown: return {"PageDown", "PageDown"};
+    case Key::Insert: return {"Insert", "Insert"};
+    case Key::Space: return {" ", "Space"};
+    case Key::Backspace: return {"Backspace", "Backspace"};
+    case Key::Delete: return {"Delete", "Delete"};
+    case Key::KeypadDecimal: return {",", "NumpadDecimal"};  // as on an Italian keyboard
+    case Key::C: return {"c", "KeyC"};
+    case Key::V: return {"v", "KeyV"};
+    case Key::Copy: return {"Copy", "Copy"};
+    case Key::Paste: return {"Paste", "Paste"};
+    case Key::Other: break;
+    }
+    return {"Unidentified", ""};
+}
+
+class PageForm1 final : public abaquino::testing::Form1Driver {
+public:
+
+    void Type(std::string_view characters) override
+    {
+        for (const char c : characters) {
+            const std::string key = c == '\r' ? "Enter" : std::string(1, c);
+            Stroke(key.c_str(), "", {});
+        }
+    }
+    void Press(Key key, Modifiers held) override { Stroke(NameOf(key).key, NameOf(key).code, held); }
+    void KeyDown(Key key) override { DispatchKey("keydown", NameOf(key).key, NameOf(key).code, false, false, false); }
+    void KeyUp(Key key) override { DispatchKey("keyup", NameOf(key).key, NameOf(key).code, false, false, false); }
+    void Chord(char letter, Modifiers held) override
+    {
+        const std::string key(1, static_cast<char>(letter - 'A' + 'a')), code = std::string("Key") + letter;
+        Stroke(key.c_str(), code.c_str(), held);
+    }
+    void LoneAlt() override
+    {
+        DispatchKey("keydown", "Alt", "AltLeft", false, false, true);
+        DispatchKey("keyup", "Alt", "AltLeft", false, false, false);
+    }
+
+    void Click(std::string_view name, int index) override { ClickElement(abaquino::web::ElementId(name, index).c_str()); }
+    void Focus(std::string_view name, int index) override
+    {
+        FocusElement(name.empty() ? "" : abaquino::web::ElementId(name, index).c_str());
+    }
+    std::string Focused() const override { return Taken(FocusedId()); }
+    std::string MisplacedControl() const override
+    {
+        for (const auto& expected : abaquino::testing::kForm1Pixels) {
+            const std::string id = abaquino::web::ElementId(expected.name, expected.index);
+            if (!ElementAt(id.c_str(), expected.at96.x, expected.at96.y)) return expected.name;
+        }
+        return "";
+    }
+
+    std::string Entry() const override { return Taken(ElementValue("txtDisplay")); }
+    std::string Conversion() const override { return Taken(ElementValue("TxtDisplay1")); }
+    std::size_t Caret() const override { return static_cast<std::size_t>(EntryCaret()); }
+    bool Chosen(std::string_view option) const override { return IsChecked(std::string(option).c_str()); }
+    abaquino::Calculator& calculator() override { return page_.calculator(); }
+
+    void SetClipboard(std::string_view text) override { clipboard_ = text; }
+    std::string Clipboard() const override { return clipboard_; }
+    void ChooseFromEntryMenu(std::string_view entry) override
+    {
+        FocusElement("txtDisplay");
+        ClipboardEvent(entry == "Copia" ? "copy" : "paste");
+    }
+
+    int Beeps() const override { return beeps_; }
+    std::string FailureShown() const override { return page_.FailureShown(); }
+    void Deactivate() override { WindowEvent("blur"); }
+    void Minimise() override { WindowEvent("visibilitychange"); }
+    void Restore() override { WindowEvent("visibilitychange"); }
+    void LetTheFailureTimeOut() override { emscripten_sleep(abaquino::behaviour::kFailureShownMilliseconds + 200); }
+
+    bool WithAbout(const std::function<void()>& whileOpen) override
+    {
+        Chord('I', {.alt = true});
+        if (!AboutOpen()) return false;
+        whileOpen();
+        return true;
+    }
+    void CloseAbout(abaquino::testing::AboutClose way) override
+    {
+        using enum abaquino::testing::AboutClose;
+        switch (way) {
+        case ClickOk: ClickElement("frmAbout-cmdOK"); break;
+        case Enter: Type("\r"); break;
+        case Escape: Stroke("Escape", "Escape", {}); break;
+        case Space: Press(Key::Space, {}); break;
+        case CloseBox: ClickElement("frmAbout-close"); break;
+        }
+    }
+    int LoadedWindowCount() const override { return page_.loadedWindows().Count(); }
+    bool HasCloseBox() const override { return false; }  // the browser's tab has it
+    void CloseBox() override {}
+    bool Ended() const override { return page_.Ended(); }
+
+private:
+    // Down and up, with what the browser does for a key the page left to it.
+    void Stroke(const char* key, const char* code, Modifiers held)
+    {
+        const std::string_view name = key;
+        const bool left = DispatchKey("keydown", key, code, held.shift, held.control, held.alt);
+        if (left && IsCopy(name, held)) ClipboardEvent("copy");
+        if (left && IsPaste(name, held)) ClipboardEvent("paste");
+        DispatchKey("keyup", key, code, held.shift, held.control, held.alt);
+        if (left && name == " ") ClickFocusedButton();
+    }
+    static bool IsCopy(std::string_view key, Modifiers held)
+    {
+        return key == "Copy" || (held.control && (key == "c" || key == "Insert"));
+    }
+    static bool IsPaste(std::string_view key, Modifiers held)
+    {
+        return key == "Paste" || (held.control && key == "v") || (held.shift && key == "Insert");
+    }
+    void ClipboardEvent(const char* type)
+    {
+        char* copied = DispatchClipboard(type, clipboard_.c_str());
+        if (copied) clipboard_ = Taken(copied);
+    }
+
+    int beeps_ = 0;
+    std::string clipboard_;
+    bool fresh_ = (FreshDocument(), true);
+    abaquino::web::Form1Page page_{[this] { ++beeps_; }};
+};
+
+}  // namespace
+
+std::unique_ptr<abaquino::testing::Form1Driver> abaquino::testing::ShowForm1()
+{
+    return std::make_unique<PageForm1>();
+}
+
+// Runs when the page has loaded; the runner reads the result from the page.
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    const int failed = RUN_ALL_TESTS();
+    ReportDone(failed);
+    return failed;
+}

@@ -1,0 +1,3 @@
+// The test program's output, kept for the runner to read from the page.
+Module['output'] = [];
+Module['print'] = Module['printErr'] = function (line) { Module['output'].push(line); };
