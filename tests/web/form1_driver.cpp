@@ -68,12 +68,15 @@ EM_JS(void, WindowEvent, (const char* type), {
   (UTF8ToString(type) === 'blur' ? window : document).dispatchEvent(new Event(UTF8ToString(type)));
 });
 
-// Where the element stands in the window's client area, or false when it is not shown.
-EM_JS(bool, ElementAt, (const char* id, int x, int y), {
+// Whether the element stands at (x, y) of the client area, shows its caption and is called by its
+// spoken name (which a caption that is a word leads).
+EM_JS(bool, AsDesigned, (const char* id, int x, int y, const char* caption, const char* spoken), {
   var control = document.getElementById(UTF8ToString(id));
   if (!control || control.offsetParent === null) return false;
   var at = control.getBoundingClientRect(), client = document.getElementById('Form1-client').getBoundingClientRect();
-  return at.left - client.left === x && at.top - client.top === y;
+  var name = control.getAttribute('aria-label') || control.textContent;
+  return at.left - client.left === x && at.top - client.top === y && control.textContent === UTF8ToString(caption) &&
+         name.endsWith(UTF8ToString(spoken));
 });
 
 EM_JS(void, ReportDone, (int failed), { document.title = 'done ' + failed; });
@@ -156,7 +159,7 @@ public:
     {
         for (const auto& expected : abaquino::testing::kForm1Pixels) {
             const std::string id = abaquino::web::ElementId(expected.name, expected.index);
-            if (!ElementAt(id.c_str(), expected.at96.x, expected.at96.y)) return expected.name;
+            if (!AsDesigned(id.c_str(), expected.at96.x, expected.at96.y, expected.caption, expected.spoken)) return expected.name;
         }
         return "";
     }
