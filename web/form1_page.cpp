@@ -65,11 +65,13 @@ bool Form1Page::KeyDown(behaviour::Key key, behaviour::Modifiers held, char32_t 
     const int focus = abaquino_focused_place();
     const std::optional<designs::ControlKind> kind =
         focus < 0 ? std::nullopt : std::optional(kForm1Controls[static_cast<std::size_t>(focus)].kind);
+    // What types nothing and chooses nothing stays the browser's: F5, Ctrl+plus, Alt+Left.
     const auto type = [&] {
-        if (const auto code = behaviour::TypedCode(typed, held)) {
-            std::int16_t keyAscii = *code;
-            calculator_.Form_KeyPress(keyAscii);
-        }
+        const auto code = behaviour::TypedCode(typed, held);
+        if (!code) return false;
+        std::int16_t keyAscii = *code;
+        calculator_.Form_KeyPress(keyAscii);
+        return true;
     };
     switch (behaviour::AnswerKeyDown(key, held, kind)) {
     case KeyAnswer::CopyFocusedDisplay:
@@ -78,9 +80,9 @@ bool Form1Page::KeyDown(behaviour::Key key, behaviour::Modifiers held, char32_t 
     case KeyAnswer::NextTabStop: MoveFocus(true); return true;
     case KeyAnswer::PreviousTabStop: MoveFocus(false); return true;
     case KeyAnswer::ToControl: type(); return false;
-    case KeyAnswer::KeyPress: type(); return true;
+    case KeyAnswer::KeyPress: return type();
     case KeyAnswer::DecimalComma: behaviour::TypeDecimalComma(calculator_); return true;
-    case KeyAnswer::ToMenu: ChooseMenuEntry(typed); return true;
+    case KeyAnswer::ToMenu: return ChooseMenuEntry(typed);
     case KeyAnswer::Swallow: return true;
     }
     return true;
@@ -118,14 +120,18 @@ void Form1Page::MenuChosen(std::size_t entry)
     Informazioni_Click();
 }
 
-// Alt with a menu entry's access key chooses it, as on the desktop.
-void Form1Page::ChooseMenuEntry(char32_t accessKey)
+// Alt with a menu entry's access key chooses it, as on the desktop; false for any other key.
+bool Form1Page::ChooseMenuEntry(char32_t accessKey)
 {
     for (std::size_t entry = 0; entry < designs::kForm1Menu.size(); ++entry) {
         const std::string_view caption = designs::kForm1Menu[entry].caption;
         const char key = caption[caption.find('&') + 1];
-        if (accessKey < 128 && std::toupper(static_cast<int>(accessKey)) == std::toupper(key)) return MenuChosen(entry);
+        if (accessKey < 128 && std::toupper(static_cast<int>(accessKey)) == std::toupper(key)) {
+            MenuChosen(entry);
+            return true;
+        }
     }
+    return false;
 }
 
 void Form1Page::EntryFocused() { calculator_.txtDisplay_GotFocus(); }

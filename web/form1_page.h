@@ -77,7 +77,7 @@ private:
     std::size_t ChosenOption() const;
     void MoveFocus(bool forward);
     void ChooseOtherOption();
-    void ChooseMenuEntry(char32_t accessKey);
+    bool ChooseMenuEntry(char32_t accessKey);
     void DescribeConversion();
     bool AboutKey(char32_t typed);
 

@@ -81,6 +81,7 @@ mergeInto(LibraryManager.library, {
     on(document.getElementById('frmAbout-close'), 'click', function () { Module['_abaquino_about_done'](page); });
     on(about, 'close', function () { Module['_abaquino_about_done'](page); });
     d.detach = function () { listeners.forEach(function (off) { off(); }); };
+    performance.mark('abaquino-ready');  // the keypad works from here on, for anyone timing the page
   },
 
   abaquino_detach__deps: ['$abaquinoDocument'],

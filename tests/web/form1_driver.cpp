@@ -246,6 +246,16 @@ std::unique_ptr<abaquino::testing::Form1Driver> abaquino::testing::ShowForm1()
     return std::make_unique<PageForm1>();
 }
 
+TEST(Form1Page, LeavesTheBrowsersOwnKeysToIt)
+{
+    const auto window = abaquino::testing::ShowForm1();
+    EXPECT_TRUE(DispatchKey("keydown", "F5", "F5", false, false, false));            // reload
+    EXPECT_TRUE(DispatchKey("keydown", "+", "Equal", false, true, false));           // zoom
+    EXPECT_TRUE(DispatchKey("keydown", "ArrowLeft", "ArrowLeft", false, false, true));  // back
+    EXPECT_FALSE(DispatchKey("keydown", "5", "Digit5", false, false, false));
+    EXPECT_EQ(window->Entry(), "5");
+}
+
 // Runs when the page has loaded; the runner reads the result from the page.
 int main(int argc, char** argv)
 {
