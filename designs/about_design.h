@@ -41,6 +41,9 @@ inline constexpr auto kAboutControls = std::to_array<ControlDesign>({
      kSizedToText},
 });
 
+// The labels a screen reader says as the window opens, in this order: version, maker, city, date.
+inline constexpr std::array<std::string_view, 4> kAboutFacts = {"lblVersione", "Autore", "Label1", "Data"};
+
 // Drawn in this order, so the grey line lies over the upper half of the white one.
 inline constexpr auto kAboutRule = std::to_array<LineDesign>({
     {120, 2040, 4440, 2040, {255, 255, 255}, 2},  // Line1(0)

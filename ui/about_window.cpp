@@ -56,8 +56,8 @@ void frmAbout::TakeDesignedSize()
 void frmAbout::DescribeForScreenReaders()
 {
     QStringList facts;
-    for (const char* name : {"lblVersione", "Autore", "Label1", "Data"}) {
-        if (const auto* label = findChild<QLabel*>(QLatin1String(name))) facts << label->text();
+    for (const std::string_view name : kAboutFacts) {
+        if (const auto* label = findChild<QLabel*>(FromUtf8(name))) facts << label->text();
     }
     setAccessibleDescription(facts.join(QStringLiteral(", ")));
 }

@@ -178,7 +178,9 @@ std::string AboutHtml()
 {
     std::string rule;
     for (std::size_t line = 0; line < kAboutRule.size(); ++line) rule += "<div class=\"rule\"></div>";
-    return "<dialog id=\"frmAbout\" aria-labelledby=\"frmAbout-caption\">\n"
+    std::string facts;
+    for (const std::string_view fact : kAboutFacts) facts += (facts.empty() ? "" : " ") + std::string(kAboutPrefix) + std::string(fact);
+    return "<dialog id=\"frmAbout\" aria-labelledby=\"frmAbout-caption\" aria-describedby=\"" + facts + "\">\n"
            "<div class=\"caption\"><span id=\"frmAbout-caption\">" + Escaped(kAbout.caption) +
            "</span><button type=\"button\" id=\"frmAbout-close\" tabindex=\"-1\" aria-label=\"Chiudi\">\u00d7</button></div>\n"
            "<div class=\"client\" id=\"frmAbout-client\">\n" + rule + ControlsHtml(kAboutControls, kAboutPrefix) + "</div>\n</dialog>\n";
