@@ -104,6 +104,12 @@ def page(folder, axe_js):
         check(wait(lambda: driver.find_element(By.ID, "announcer").get_attribute("textContent") == "15, in euro 0,01"),
               "the live region says \"15, in euro 0,01\"")
 
+        # The browser's own copy and paste events, from a read-only entry.
+        for chord in ("c", "v"):
+            webdriver.ActionChains(driver).key_down(Keys.CONTROL).send_keys(chord).key_up(Keys.CONTROL).perform()
+            keys(driver, "C5" if chord == "c" else "")
+        check(value(driver, "txtDisplay") == "15", "Ctrl+C, C 5 and Ctrl+V give 15 back")
+
         keys(driver, Keys.TAB)
         check(driver.switch_to.active_element.get_attribute("id") == "OptBEuro", "Tab reaches the chosen option")
 
