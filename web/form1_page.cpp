@@ -197,6 +197,7 @@ void Form1Page::DescribeConversion()
 
 std::string Form1Page::CopiedText() const
 {
+    if (windows_.Count() > 1) return {};  // the About window has nothing to copy
     const std::string selected = ReadText([this](char* b, int n) { return abaquino_selected_text(Id(TxtDisplay1), b, n); });
     return behaviour::CopiedText(behaviour::CopyFrom::FocusedDisplay,
                                  abaquino_focused_place() == static_cast<int>(TxtDisplay1), EntryText(),

@@ -129,6 +129,14 @@ def page(folder, axe_js):
         check(driver.find_element(By.ID, "OptBLire").is_selected() and not balloon.is_displayed(),
               "a click through the balloon chooses Lire and closes it")
 
+        # What a screen reader gets from the browser: every control's designed name and description.
+        heard = {n["name"]["value"]: n.get("description", {}).get("value") for n in
+                 driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+                 if not n.get("ignored") and n["role"]["value"] in ("textbox", "radio", "button") and "name" in n}
+        check(len(heard) == 24 and all(heard.values())
+              and heard["Importo convertito"] == "L'importo nella valuta scelta, in lire",
+              "every control has its name and description, the conversion's in the chosen currency")
+
         for close, name in ((Keys.ENTER, "Enter"), (Keys.ESCAPE, "Esc")):
             focus = driver.switch_to.active_element.get_attribute("id")
             alt(driver, "i")
