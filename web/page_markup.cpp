@@ -224,6 +224,9 @@ std::string PageCss()
     std::string css = "#Form1-client{font:" + FontCss(kForm1Font) + ";background:" + Hex(kForm1Background) + "}\n" +
                       WindowCss("#Form1-client", kForm1) + WindowCss("#frmAbout-client", kAbout);
     for (const ControlDesign& control : kForm1Controls) css += ControlCss(control, {});
+    // The failure's message hangs under the entry, as on the desktop.
+    const ControlDesign& entry = kForm1Controls[PlaceOf(kForm1Controls, "txtDisplay")];
+    css += "#balloon{left:" + Px(entry.left) + ";top:" + Px(entry.top + entry.height) + "}\n";
     for (const ControlDesign& control : kAboutControls) css += ControlCss(control, kAboutPrefix);
     for (std::size_t line = 0; line < kAboutRule.size(); ++line) {
         const LineDesign& rule = kAboutRule[line];
