@@ -2,6 +2,12 @@
 
 namespace abaquino::behaviour {
 
+namespace {
+
+std::string_view InCurrency(Currency shown) { return shown == Currency::Lire ? ", in lire" : ", in euro"; }
+
+}  // namespace
+
 std::string SpokenAmounts(std::string_view entry, Currency shown, std::string_view converted,
                           std::string_view failure)
 {
@@ -9,7 +15,12 @@ std::string SpokenAmounts(std::string_view entry, Currency shown, std::string_vi
     if (entry.empty()) return said;
     if (!failure.empty()) return said.append(", ").append(failure);
     if (converted.empty()) return said;
-    return said.append(shown == Currency::Lire ? ", in lire " : ", in euro ").append(converted);
+    return said.append(InCurrency(shown)).append(" ").append(converted);
+}
+
+std::string ConversionDescription(std::string_view designed, Currency shown)
+{
+    return std::string(designed).append(InCurrency(shown));
 }
 
 }  // namespace abaquino::behaviour

@@ -15,4 +15,8 @@ namespace abaquino::behaviour {
 std::string SpokenAmounts(std::string_view entry, Currency shown, std::string_view converted,
                           std::string_view failure = {});
 
+// The conversion display's description, for a screen reader reviewing the window: the designed one
+// with the currency it shows, "L'importo nella valuta scelta, in euro".
+std::string ConversionDescription(std::string_view designed, Currency shown);
+
 }  // namespace abaquino::behaviour

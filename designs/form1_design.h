@@ -87,6 +87,9 @@ struct MenuEntryDesign {
     int index;
     std::string_view caption;  // "&" marks the access key
 };
+// The letter after "&": with Alt, it chooses the entry.
+constexpr char AccessKey(const MenuEntryDesign& entry) { return entry.caption[entry.caption.find('&') + 1]; }
+
 inline constexpr auto kForm1Menu = std::to_array<MenuEntryDesign>({
     {"Esci", 1, "&Esci"},
     {"Informazioni", kNotInArray, "&Informazioni"},

@@ -160,7 +160,7 @@ void Form1::BindOption(QRadioButton* option, const std::function<void()>& handle
 void Form1::DescribeConversion()
 {
     const auto& design = kForm1Controls[PlaceOf(kForm1Controls, "TxtDisplay1")];
-    TxtDisplay1->setAccessibleDescription(QStringLiteral("%1, in %2").arg(FromUtf8(design.accessibleDescription), Currency()));
+    TxtDisplay1->setAccessibleDescription(FromUtf8(behaviour::ConversionDescription(design.accessibleDescription, ShownCurrency())));
 }
 
 void Form1::Esci_Click(std::int16_t /*Index*/) { close(); }
@@ -215,8 +215,8 @@ void Form1::SetConversionText(std::string_view text)
 
 bool Form1::LireOption() const { return behaviour::IsLireOption(*this, ChosenOption()); }
 
-// The currency the conversion display shows, as a screen reader says it.
-QString Form1::Currency() const { return LireOption() ? QStringLiteral("lire") : QStringLiteral("euro"); }
+// The currency the conversion display shows.
+abaquino::Currency Form1::ShownCurrency() const { return LireOption() ? abaquino::Currency::Lire : abaquino::Currency::Euro; }
 
 void Form1::Beep() { beep_(); }
 
@@ -234,7 +234,7 @@ void Form1::ReportFailure(Failure failure)
 void Form1::AmountsShown()
 {
     const std::string said = behaviour::SpokenAmounts(
-        txtDisplay->Shown().toStdString(), LireOption() ? abaquino::Currency::Lire : abaquino::Currency::Euro,
+        txtDisplay->Shown().toStdString(), ShownCurrency(),
         TxtDisplay1->text().toStdString(), balloon_->Text().toStdString());
     if (!said.empty()) announcer_->Say(FromUtf8(said));
 }

@@ -3,6 +3,7 @@
 #include "behaviour/window_keys.h"
 #include "calc/calculator.h"
 #include "calc/calculator_view.h"
+#include "calc/currency_conversion.h"
 #include "ui/loaded_windows.h"
 
 #include <QClipboard>
@@ -78,7 +79,7 @@ private:
     void Copy(behaviour::CopyFrom from);
     void Paste(QClipboard::Mode mode);
     QRadioButton* ChosenOption() const;
-    QString Currency() const;
+    abaquino::Currency ShownCurrency() const;
 
     Calculator calculator_{*this};
     LoadedWindows windows_;

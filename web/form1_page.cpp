@@ -61,7 +61,7 @@ bool Form1Page::KeyDown(behaviour::Key key, behaviour::Modifiers held, char32_t 
 {
     using behaviour::KeyAnswer;
     abaquino_hide_balloon();  // any key closes it
-    if (windows_.Count() > 1) return AboutKey(typed);
+    if (AboutOpen()) return AboutKey(typed);
     const int focus = abaquino_focused_place();
     const std::optional<designs::ControlKind> kind =
         focus < 0 ? std::nullopt : std::optional(kForm1Controls[static_cast<std::size_t>(focus)].kind);
@@ -90,7 +90,7 @@ bool Form1Page::KeyDown(behaviour::Key key, behaviour::Modifiers held, char32_t 
 
 void Form1Page::KeyUp(behaviour::Key key, behaviour::Modifiers held)
 {
-    if (windows_.Count() > 1) return;
+    if (AboutOpen()) return;
     behaviour::Release release = behaviour::Released(key, held);
     calculator_.Form_KeyUp(release.code, release.shift);
 }
@@ -104,8 +104,6 @@ bool Form1Page::AboutKey(char32_t typed)
     return true;
 }
 
-void Form1Page::PointerDown() { abaquino_hide_balloon(); }
-
 void Form1Page::Clicked(std::size_t place)
 {
     if (place >= kForm1Controls.size()) return;
@@ -115,7 +113,7 @@ void Form1Page::Clicked(std::size_t place)
 
 void Form1Page::MenuChosen(std::size_t entry)
 {
-    if (entry >= designs::kForm1Menu.size() || windows_.Count() > 1) return;
+    if (entry >= designs::kForm1Menu.size() || AboutOpen()) return;
     if (designs::kForm1Menu[entry].name == "Esci") return Esci_Click(static_cast<std::int16_t>(designs::kForm1Menu[entry].index));
     Informazioni_Click();
 }
@@ -124,8 +122,7 @@ void Form1Page::MenuChosen(std::size_t entry)
 bool Form1Page::ChooseMenuEntry(char32_t accessKey)
 {
     for (std::size_t entry = 0; entry < designs::kForm1Menu.size(); ++entry) {
-        const std::string_view caption = designs::kForm1Menu[entry].caption;
-        const char key = caption[caption.find('&') + 1];
+        const char key = designs::AccessKey(designs::kForm1Menu[entry]);
         if (accessKey < 128 && std::toupper(static_cast<int>(accessKey)) == std::toupper(key)) {
             MenuChosen(entry);
             return true;
@@ -135,8 +132,6 @@ bool Form1Page::ChooseMenuEntry(char32_t accessKey)
 }
 
 void Form1Page::EntryFocused() { calculator_.txtDisplay_GotFocus(); }
-
-void Form1Page::WindowLeft() { abaquino_hide_balloon(); }
 
 void Form1Page::Esci_Click(std::int16_t /*Index*/)
 {
@@ -190,14 +185,13 @@ void Form1Page::ChooseOtherOption()
 // A screen reader reviewing the page hears the converted amount with its currency.
 void Form1Page::DescribeConversion()
 {
-    const designs::ControlDesign& design = kForm1Controls[TxtDisplay1];
-    abaquino_set_description(Id(TxtDisplay1), (std::string(design.accessibleDescription) + ", in " +
-                                               (LireOption() ? "lire" : "euro")).c_str());
+    abaquino_set_description(Id(TxtDisplay1), behaviour::ConversionDescription(
+                                                   kForm1Controls[TxtDisplay1].accessibleDescription, ShownCurrency()).c_str());
 }
 
 std::string Form1Page::CopiedText() const
 {
-    if (windows_.Count() > 1) return {};  // the About window has nothing to copy
+    if (AboutOpen()) return {};  // the About window has nothing to copy
     const std::string selected = ReadText([this](char* b, int n) { return abaquino_selected_text(Id(TxtDisplay1), b, n); });
     return behaviour::CopiedText(behaviour::CopyFrom::FocusedDisplay,
                                  abaquino_focused_place() == static_cast<int>(TxtDisplay1), EntryText(),
@@ -212,7 +206,7 @@ const std::string& Form1Page::Copy()
 
 void Form1Page::Pasted(std::optional<std::string_view> text)
 {
-    if (windows_.Count() > 1) return;
+    if (AboutOpen()) return;
     if (text && text->size() > kLongestPastedText + 1) text = text->substr(0, kLongestPastedText + 1);
     behaviour::Paste(calculator_, *this, text);
 }
@@ -248,6 +242,8 @@ void Form1Page::SetConversionText(std::string_view text)
 
 bool Form1Page::LireOption() const { return behaviour::IsLireOption(*this, ChosenOption()); }
 
+Currency Form1Page::ShownCurrency() const { return LireOption() ? Currency::Lire : Currency::Euro; }
+
 void Form1Page::Beep() { beep_(); }
 
 void Form1Page::ReportFailure(Failure failure)
@@ -260,8 +256,7 @@ void Form1Page::ReportFailure(Failure failure)
 
 void Form1Page::AmountsShown()
 {
-    const std::string said = behaviour::SpokenAmounts(EntryText(), LireOption() ? Currency::Lire : Currency::Euro,
-                                                      ConversionText(), FailureShown());
+    const std::string said = behaviour::SpokenAmounts(EntryText(), ShownCurrency(), ConversionText(), FailureShown());
     if (!said.empty()) abaquino_say(said.c_str());
 }
 

@@ -7,6 +7,7 @@
 #include "behaviour/window_keys.h"
 #include "calc/calculator.h"
 #include "calc/calculator_view.h"
+#include "calc/currency_conversion.h"
 
 #include <cstddef>
 #include <functional>
@@ -43,14 +44,12 @@ public:
     // What the document hands on (page_events.cpp). KeyDown is true when the key goes no further.
     bool KeyDown(behaviour::Key key, behaviour::Modifiers held, char32_t typed);
     void KeyUp(behaviour::Key key, behaviour::Modifiers held);
-    void PointerDown();
     void Clicked(std::size_t place);
     void MenuChosen(std::size_t entry);
     void EntryFocused();
     std::string CopiedText() const;
     const std::string& Copy();  // CopiedText, kept until the next copy for the document to read
     void Pasted(std::optional<std::string_view> text);
-    void WindowLeft();
     void AboutDone();
 
     void Esci_Click(std::int16_t Index);
@@ -73,6 +72,8 @@ public:
 
 private:
     const char* Id(std::size_t place) const { return ids_[place].c_str(); }
+    bool AboutOpen() const { return windows_.Count() > 1; }
+    Currency ShownCurrency() const;  // what the conversion display shows
     bool Checked(std::size_t option) const;
     std::size_t ChosenOption() const;
     void MoveFocus(bool forward);

@@ -2,6 +2,7 @@
 // JavaScript by name; the page's address travels with each event, so nothing here is global.
 
 #include "web/form1_page.h"
+#include "web/key_names.h"
 
 #include <emscripten/emscripten.h>
 
@@ -20,21 +21,21 @@ abaquino::behaviour::Modifiers Held(bool shift, bool control, bool alt)
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE bool abaquino_key_down(void* page, int key, bool shift, bool control, bool alt, char32_t typed)
+// `key` and `code`: the event's values of those names ("Enter", "NumpadDecimal").
+EMSCRIPTEN_KEEPALIVE bool abaquino_key_down(void* page, const char* key, const char* code, bool shift, bool control, bool alt)
 {
-    return PageAt(page).KeyDown(static_cast<abaquino::behaviour::Key>(key), Held(shift, control, alt), typed);
+    using namespace abaquino::web;
+    return PageAt(page).KeyDown(KeyOf(key, code), Held(shift, control, alt), TypedCharacter(key));
 }
 
-EMSCRIPTEN_KEEPALIVE void abaquino_key_up(void* page, int key, bool shift, bool control, bool alt)
+EMSCRIPTEN_KEEPALIVE void abaquino_key_up(void* page, const char* key, const char* code, bool shift, bool control, bool alt)
 {
-    PageAt(page).KeyUp(static_cast<abaquino::behaviour::Key>(key), Held(shift, control, alt));
+    PageAt(page).KeyUp(abaquino::web::KeyOf(key, code), Held(shift, control, alt));
 }
 
-EMSCRIPTEN_KEEPALIVE void abaquino_pointer_down(void* page) { PageAt(page).PointerDown(); }
 EMSCRIPTEN_KEEPALIVE void abaquino_click(void* page, int place) { PageAt(page).Clicked(static_cast<std::size_t>(place)); }
 EMSCRIPTEN_KEEPALIVE void abaquino_menu(void* page, int entry) { PageAt(page).MenuChosen(static_cast<std::size_t>(entry)); }
 EMSCRIPTEN_KEEPALIVE void abaquino_entry_focused(void* page) { PageAt(page).EntryFocused(); }
-EMSCRIPTEN_KEEPALIVE void abaquino_window_left(void* page) { PageAt(page).WindowLeft(); }
 EMSCRIPTEN_KEEPALIVE void abaquino_about_done(void* page) { PageAt(page).AboutDone(); }
 
 EMSCRIPTEN_KEEPALIVE const char* abaquino_copy(void* page) { return PageAt(page).Copy().c_str(); }

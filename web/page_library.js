@@ -7,48 +7,42 @@ mergeInto(LibraryManager.library, {
     timer: 0,
     audio: null,
     element: function (id) { return document.getElementById(UTF8ToString(id)); },
-    // The key as the C++ side names it (behaviour::Key), and what it types, as a desktop would:
-    // Enter a carriage return, Backspace, Tab, Escape and Delete their control characters.
-    key: function (e) {
-      var named = {Tab: 1, ArrowLeft: 2, ArrowRight: 3, ArrowUp: 4, ArrowDown: 5, Home: 6, End: 7, PageUp: 8,
-                   PageDown: 9, Insert: 10, ' ': 11, Backspace: 12, Delete: 13, Copy: 17, Paste: 18};
-      if (e.code === 'NumpadDecimal') return 14;
-      if (e.key in named) return named[e.key];
-      var letter = e.key.length === 1 ? e.key.toUpperCase() : '';
-      return letter === 'C' ? 15 : letter === 'V' ? 16 : 0;
+    // A text into the buffer of `size` bytes; the bytes it needs, with its end.
+    write: function (text, buffer, size) {
+      stringToUTF8(text, buffer, size);
+      return lengthBytesUTF8(text) + 1;
     },
-    typed: function (e) {
-      var controls = {Enter: 13, Backspace: 8, Tab: 9, Escape: 27, Delete: 127};
-      if (e.key in controls) return controls[e.key];
-      var code = e.key.codePointAt(0);
-      return code !== undefined && String.fromCodePoint(code) === e.key ? code : 0;
+    // Hands a key event to the page's handler (page_events.cpp), which names it; its answer.
+    key: function (handler, page, e) {
+      var stack = stackSave();
+      var answer = handler(page, allocateUTF8OnStack(e.key || ''), allocateUTF8OnStack(e.code || ''), e.shiftKey,
+                           e.ctrlKey, e.altKey || e.metaKey);
+      stackRestore(stack);
+      return answer;
     },
   },
 
-  abaquino_attach__deps: ['$abaquinoDocument'],
+  abaquino_attach__deps: ['$abaquinoDocument', 'abaquino_hide_balloon'],
   abaquino_attach: function (page, pasteLimit) {
     var d = abaquinoDocument;
     var client = document.getElementById('Form1-client');
     var entry = document.getElementById('txtDisplay');
-    var about = document.getElementById('frmAbout');
     var listeners = [];
     var on = function (target, type, handler, capture) {
       target.addEventListener(type, handler, capture);
       listeners.push(function () { target.removeEventListener(type, handler, capture); });
     };
-    var modifiers = function (e, handler) {
-      return handler(page, d.key(e), e.shiftKey, e.ctrlKey, e.altKey || e.metaKey);
-    };
     on(window, 'keydown', function (e) {
-      if (modifiers(e, function (p, k, s, c, a) { return Module['_abaquino_key_down'](p, k, s, c, a, d.typed(e)); })) {
-        e.preventDefault();
-      }
+      if (d.key(Module['_abaquino_key_down'], page, e)) e.preventDefault();
     }, true);
     on(window, 'keyup', function (e) {
-      modifiers(e, Module['_abaquino_key_up']);
+      d.key(Module['_abaquino_key_up'], page, e);
       if (e.key === 'Alt') e.preventDefault();  // a lone Alt leaves the keys to the calculator
     }, true);
-    on(window, 'pointerdown', function () { Module['_abaquino_pointer_down'](page); }, true);
+    // The failure's message closes on a click anywhere, and when the window is left or hidden.
+    on(window, 'pointerdown', _abaquino_hide_balloon, true);
+    on(window, 'blur', _abaquino_hide_balloon);
+    on(document, 'visibilitychange', _abaquino_hide_balloon);
     // A click on the entry only gives it the focus: the caret stays at the end.
     on(entry, 'mousedown', function (e) { e.preventDefault(); entry.focus(); });
     on(entry, 'focus', function () { Module['_abaquino_entry_focused'](page); });
@@ -75,11 +69,10 @@ mergeInto(LibraryManager.library, {
       Module['_abaquino_paste'](page, text);
       stackRestore(stack);
     });
-    on(window, 'blur', function () { Module['_abaquino_window_left'](page); });
-    on(document, 'visibilitychange', function () { Module['_abaquino_window_left'](page); });
-    on(document.getElementById('frmAbout-cmdOK'), 'click', function () { Module['_abaquino_about_done'](page); });
-    on(document.getElementById('frmAbout-close'), 'click', function () { Module['_abaquino_about_done'](page); });
-    on(about, 'close', function () { Module['_abaquino_about_done'](page); });
+    var aboutDone = function () { Module['_abaquino_about_done'](page); };
+    on(document.getElementById('frmAbout-cmdOK'), 'click', aboutDone);
+    on(document.getElementById('frmAbout-close'), 'click', aboutDone);
+    on(document.getElementById('frmAbout'), 'close', aboutDone);
     d.detach = function () { listeners.forEach(function (off) { off(); }); };
     performance.mark('abaquino-ready');  // the keypad works from here on, for anyone timing the page
   },
@@ -97,17 +90,13 @@ mergeInto(LibraryManager.library, {
 
   abaquino_text__deps: ['$abaquinoDocument'],
   abaquino_text: function (id, buffer, size) {
-    var text = abaquinoDocument.element(id).value;
-    stringToUTF8(text, buffer, size);
-    return lengthBytesUTF8(text) + 1;
+    return abaquinoDocument.write(abaquinoDocument.element(id).value, buffer, size);
   },
 
   abaquino_selected_text__deps: ['$abaquinoDocument'],
   abaquino_selected_text: function (id, buffer, size) {
     var box = abaquinoDocument.element(id);
-    var text = box.value.substring(box.selectionStart, box.selectionEnd);
-    stringToUTF8(text, buffer, size);
-    return lengthBytesUTF8(text) + 1;
+    return abaquinoDocument.write(box.value.substring(box.selectionStart, box.selectionEnd), buffer, size);
   },
 
   abaquino_caret__deps: ['$abaquinoDocument'],
@@ -169,11 +158,10 @@ mergeInto(LibraryManager.library, {
     abaquinoDocument.timer = setTimeout(_abaquino_hide_balloon, milliseconds);
   },
 
+  abaquino_balloon_text__deps: ['$abaquinoDocument'],
   abaquino_balloon_text: function (buffer, size) {
     var balloon = document.getElementById('balloon');
-    var text = balloon.hidden ? '' : balloon.textContent;
-    stringToUTF8(text, buffer, size);
-    return lengthBytesUTF8(text) + 1;
+    return abaquinoDocument.write(balloon.hidden ? '' : balloon.textContent, buffer, size);
   },
 
   abaquino_hide_balloon__deps: ['$abaquinoDocument'],

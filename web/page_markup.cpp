@@ -168,7 +168,7 @@ std::string MenuEntryHtml(const MenuEntryDesign& entry)
 {
     const std::size_t mark = entry.caption.find('&');
     const std::string_view before = entry.caption.substr(0, mark);
-    const char key = entry.caption[mark + 1];
+    const char key = AccessKey(entry);
     return "<button type=\"button\" role=\"menuitem\" tabindex=\"-1\" id=\"" + Escaped(ElementId(entry.name, entry.index)) +
            "\" aria-keyshortcuts=\"Alt+" + key + "\">" + Escaped(before) + "<u>" + key + "</u>" +
            Escaped(entry.caption.substr(mark + 2)) + "</button>";
