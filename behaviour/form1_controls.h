@@ -79,11 +79,12 @@ Control NextInTabWalk(const std::vector<Control>& controls, std::type_identity_t
 }
 
 // What a copy puts on the clipboard: the conversion, or its selected part, when it is the display
-// that has the focus and the keys copy; else the entry. An empty text leaves the clipboard as it
-// was: each front end copies only a text that is not empty.
+// that has the focus and the keys copy; the whole conversion when asked for; else the entry. An
+// empty text leaves the clipboard as it was: each front end copies only a text that is not empty.
 template <class Text>
 Text CopiedText(CopyFrom from, bool conversionHasFocus, const Text& entry, const Text& conversion, const Text& selected)
 {
+    if (from == CopyFrom::Conversion) return conversion;
     if (from != CopyFrom::FocusedDisplay || !conversionHasFocus) return entry;
     return selected.size() == 0 ? conversion : selected;
 }

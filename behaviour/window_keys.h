@@ -27,8 +27,9 @@ struct Modifiers {
     bool alt = false;  // also the desktop's own modifier keys
 };
 
-// What a copy takes: the entry (its context menu), or the display that has the focus (the keys).
-enum class CopyFrom { Entry, FocusedDisplay };
+// What a copy takes: the entry (its context menu), the display that has the focus (the keys), or
+// the conversion wherever the focus is (the page's Ctrl+Shift+C, as Tab never reaches it).
+enum class CopyFrom { Entry, FocusedDisplay, Conversion };
 
 enum class KeyAnswer {
     CopyFocusedDisplay,

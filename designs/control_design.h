@@ -4,12 +4,16 @@
 // builds its real controls from these tables. Standard library only, like the calculator.
 // Positions and sizes are in twips (1/1440 inch) from the top left of the client area.
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <numeric>
 #include <optional>
 #include <span>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace abaquino::designs {
 
@@ -98,6 +102,18 @@ consteval std::array<std::size_t, Count> PlacesOf(std::span<const ControlDesign>
 {
     std::array<std::size_t, Count> places{};
     for (std::size_t i = 0; i < Count; ++i) places[i] = PlaceOf(table, name, first + static_cast<int>(i));
+    return places;
+}
+
+// The places of a table's controls as the window shows them, row by row from the top and from the
+// left in a row: the order in which a reader meets them, whatever the tab order.
+inline std::vector<std::size_t> ReadingOrder(std::span<const ControlDesign> table)
+{
+    std::vector<std::size_t> places(table.size());
+    std::iota(places.begin(), places.end(), std::size_t{0});
+    std::stable_sort(places.begin(), places.end(), [&](std::size_t a, std::size_t b) {
+        return std::pair(table[a].top, table[a].left) < std::pair(table[b].top, table[b].left);
+    });
     return places;
 }
 

@@ -81,6 +81,14 @@ inline constexpr auto kForm1Controls = std::to_array<ControlDesign>({
      kNoSetting, std::nullopt, {}, "percentuale", "Calcola la percentuale", Command::Percent},
 });
 
+// The options carry no text of their own: the label to the left of each names it, and "Converti
+// in:" names the pair.
+struct LabelFor {
+    std::string_view label, control;
+};
+inline constexpr auto kForm1OptionLabels = std::to_array<LabelFor>({{"Label3", "OptBEuro"}, {"Label2", "OptBLire"}});
+inline constexpr std::string_view kForm1OptionsLabel = "Label1";
+
 // The menu bar: top-level entries without drop-downs, each firing at once.
 struct MenuEntryDesign {
     std::string_view name;

@@ -29,6 +29,8 @@ void abaquino_show_balloon(const char* text, int milliseconds);
 void abaquino_hide_balloon();
 int abaquino_balloon_text(char* buffer, int size);  // "" when none shows
 
+void abaquino_copy_now();
+
 void abaquino_show_about();
 void abaquino_close_about();
 void abaquino_end();

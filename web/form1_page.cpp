@@ -75,7 +75,9 @@ bool Form1Page::KeyDown(behaviour::Key key, behaviour::Modifiers held, char32_t 
     };
     switch (behaviour::AnswerKeyDown(key, held, kind)) {
     case KeyAnswer::CopyFocusedDisplay:
-    case KeyAnswer::Paste: return false;  // the browser's copy and paste events follow
+        if (key == behaviour::Key::C && held.shift) return CopyConversion();
+        return false;  // the browser's copy event follows
+    case KeyAnswer::Paste: return false;  // and its paste event
     case KeyAnswer::ChooseOtherOption: ChooseOtherOption(); return true;
     case KeyAnswer::NextTabStop: MoveFocus(true); return true;
     case KeyAnswer::PreviousTabStop: MoveFocus(false); return true;
@@ -96,10 +98,11 @@ void Form1Page::KeyUp(behaviour::Key key, behaviour::Modifiers held)
 }
 
 // The About window is modal: Enter and Esc close it, as its one button is both the default and
-// the cancel button; Tab and Space stay the browser's.
+// the cancel button, and so does Space, which presses that button whether it or the window that
+// opened with the focus has it; Tab stays the browser's.
 bool Form1Page::AboutKey(char32_t typed)
 {
-    if (typed != U'\r' && typed != 27) return false;
+    if (typed != U'\r' && typed != 27 && typed != U' ') return false;
     AboutDone();
     return true;
 }
@@ -193,9 +196,18 @@ std::string Form1Page::CopiedText() const
 {
     if (AboutOpen()) return {};  // the About window has nothing to copy
     const std::string selected = ReadText([this](char* b, int n) { return abaquino_selected_text(Id(TxtDisplay1), b, n); });
-    return behaviour::CopiedText(behaviour::CopyFrom::FocusedDisplay,
+    return behaviour::CopiedText(copyFrom_,
                                  abaquino_focused_place() == static_cast<int>(TxtDisplay1), EntryText(),
                                  ConversionText(), selected);
+}
+
+// Ctrl+Shift+C: the keyboard's way to the converted amount, which only a click can focus.
+bool Form1Page::CopyConversion()
+{
+    copyFrom_ = behaviour::CopyFrom::Conversion;
+    abaquino_copy_now();
+    copyFrom_ = behaviour::CopyFrom::FocusedDisplay;
+    return true;
 }
 
 const std::string& Form1Page::Copy()

@@ -81,6 +81,7 @@ private:
     bool ChooseMenuEntry(char32_t accessKey);
     void DescribeConversion();
     bool AboutKey(char32_t typed);
+    bool CopyConversion();
 
     Calculator calculator_{*this};
     LoadedWindows windows_;
@@ -88,6 +89,7 @@ private:
     std::vector<std::string> ids_;  // in the design's order
     std::optional<std::size_t> focusBeforeAbout_;
     std::string copied_;
+    behaviour::CopyFrom copyFrom_ = behaviour::CopyFrom::FocusedDisplay;
     bool ended_ = false;
 };
 

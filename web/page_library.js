@@ -16,9 +16,29 @@ mergeInto(LibraryManager.library, {
     key: function (handler, page, e) {
       var stack = stackSave();
       var answer = handler(page, allocateUTF8OnStack(e.key || ''), allocateUTF8OnStack(e.code || ''), e.shiftKey,
-                           e.ctrlKey, e.altKey || e.metaKey);
+                           e.ctrlKey, e.altKey);
       stackRestore(stack);
       return answer;
+    },
+    // The menu bar's own keys while one of its entries has the focus (from a click): the arrows,
+    // Home and End move along it, Enter and Space choose, Esc goes back to the entry. True when
+    // the key was the menu's.
+    menuKey: function (menu, e) {
+      var entries = Array.prototype.slice.call(menu.children);
+      var at = entries.indexOf(document.activeElement);
+      if (at < 0 || e.altKey || e.ctrlKey || e.metaKey) return false;
+      var to = {ArrowRight: at + 1, ArrowLeft: at - 1 + entries.length, Home: 0, End: entries.length - 1}[e.key];
+      if (to !== undefined) {
+        entries[to % entries.length].focus();
+      } else if (e.key === 'Enter' || e.key === ' ') {
+        entries[at].click();
+      } else if (e.key === 'Escape') {
+        document.getElementById('txtDisplay').focus();
+      } else {
+        return false;
+      }
+      e.preventDefault();
+      return true;
     },
   },
 
@@ -32,10 +52,14 @@ mergeInto(LibraryManager.library, {
       target.addEventListener(type, handler, capture);
       listeners.push(function () { target.removeEventListener(type, handler, capture); });
     };
+    var menu = document.getElementById('menu');
+    // Keys with Command (macOS) or the Windows key are the system's and the browser's.
     on(window, 'keydown', function (e) {
+      if (e.metaKey || d.menuKey(menu, e)) return;
       if (d.key(Module['_abaquino_key_down'], page, e)) e.preventDefault();
     }, true);
     on(window, 'keyup', function (e) {
+      if (e.metaKey) return;
       d.key(Module['_abaquino_key_up'], page, e);
       if (e.key === 'Alt') e.preventDefault();  // a lone Alt leaves the keys to the calculator
     }, true);
@@ -50,7 +74,11 @@ mergeInto(LibraryManager.library, {
       var control = e.target.closest('button[data-place], input[type=radio]');
       if (control) Module['_abaquino_click'](page, Number(control.dataset.place));
     });
-    on(document.getElementById('menu'), 'click', function (e) {
+    // One entry of the menu bar at a time is a stop for the screen reader: the last one focused.
+    on(menu, 'focusin', function (e) {
+      Array.prototype.forEach.call(menu.children, function (entry) { entry.tabIndex = entry === e.target ? 0 : -1; });
+    });
+    on(menu, 'click', function (e) {
       var entry = e.target.closest('button');
       if (entry) Module['_abaquino_menu'](page, Array.prototype.indexOf.call(entry.parentNode.children, entry));
     });
@@ -86,7 +114,16 @@ mergeInto(LibraryManager.library, {
   },
 
   abaquino_set_text__deps: ['$abaquinoDocument'],
-  abaquino_set_text: function (id, text) { abaquinoDocument.element(id).value = UTF8ToString(text); },
+  // A display shows its whole amount: one too long for its box is drawn smaller, never cut off,
+  // as a cut amount would read as another one.
+  abaquino_set_text: function (id, text) {
+    var box = abaquinoDocument.element(id);
+    box.value = UTF8ToString(text);
+    box.style.fontSize = '';
+    for (var tries = 0; tries < 4 && box.scrollWidth > box.clientWidth; ++tries) {
+      box.style.fontSize = parseFloat(getComputedStyle(box).fontSize) * box.clientWidth / box.scrollWidth * 0.97 + 'px';
+    }
+  },
 
   abaquino_text__deps: ['$abaquinoDocument'],
   abaquino_text: function (id, buffer, size) {
@@ -170,9 +207,22 @@ mergeInto(LibraryManager.library, {
     document.getElementById('balloon').hidden = true;
   },
 
-  abaquino_show_about: function () { document.getElementById('frmAbout').showModal(); },
+  // The browser's copy, as Ctrl+C would start it; its copy event asks the page what to copy.
+  abaquino_copy_now: function () { document.execCommand('copy'); },
+
+  // Modal as on the desktop: the main window takes no input while it is open. The window itself
+  // takes the focus, so that a screen reader reads it whole, name and facts (Enter and Esc work as
+  // on its button); the main window is made inert only then, as a focus that vanished with it
+  // would leave the reader silent where it was.
+  abaquino_show_about: function () {
+    var about = document.getElementById('frmAbout');
+    about.show();
+    about.focus();
+    document.getElementById('menu').inert = document.getElementById('Form1-client').inert = true;
+  },
   abaquino_close_about: function () {
     var about = document.getElementById('frmAbout');
+    document.getElementById('menu').inert = document.getElementById('Form1-client').inert = false;
     if (about.open) about.close();
   },
 
@@ -185,7 +235,12 @@ mergeInto(LibraryManager.library, {
     var closed = document.createElement('p');
     closed.id = 'closed';
     closed.textContent = 'Abaquino è stato chiuso. Ricarica la pagina per riaprirlo.';
-    window_.replaceWith(closed);
+    // The focus goes to the line before the window goes: a screen reader reads the line, where
+    // a focus lost with the window would leave it silent.
+    closed.tabIndex = -1;
+    window_.before(closed);
+    closed.focus();
+    window_.remove();
     window.close();
   },
 });

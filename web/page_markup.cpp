@@ -118,6 +118,14 @@ std::string Accessible(const ControlDesign& control, const std::string& id)
            Attribute("title", control.toolTip);
 }
 
+// The main window's control that a label names, or nothing.
+std::string_view NamedBy(std::string_view label)
+{
+    const auto found = std::find_if(kForm1OptionLabels.begin(), kForm1OptionLabels.end(),
+                                    [&](const LabelFor& pair) { return pair.label == label; });
+    return found == kForm1OptionLabels.end() ? std::string_view{} : found->control;
+}
+
 std::string ControlHtml(const ControlDesign& control, std::size_t place, std::string_view prefix)
 {
     const std::string id = std::string(prefix) + ElementId(control.name, control.index);
@@ -135,9 +143,13 @@ std::string ControlHtml(const ControlDesign& control, std::size_t place, std::st
     case ControlKind::PushButton:
         return "<button type=\"button\"" + common + ((control.settings & kDefaultButton) ? " autofocus" : "") + '>' +
                caption + "</button>\n";
-    case ControlKind::Label:
-        return "<div class=\"label" + std::string((control.settings & kWordWrap) ? " wrap" : "") + '"' + common + '>' +
-               caption + "</div>\n";
+    case ControlKind::Label: {
+        // A label that names a control is the page's own label of it: a click on it chooses it.
+        const std::string_view named = prefix.empty() ? NamedBy(control.name) : std::string_view{};
+        const std::string tag = named.empty() ? "div" : "label";
+        return '<' + tag + " class=\"label" + std::string((control.settings & kWordWrap) ? " wrap" : "") + '"' +
+               Attribute("for", named) + common + '>' + caption + "</" + tag + ">\n";
+    }
     case ControlKind::Picture:
         return "<img src=\"abaquino.svg\" width=\"32\" height=\"32\"" + Attribute("id", id) +
                Attribute("alt", control.accessibleName) + ">\n";
@@ -163,13 +175,38 @@ std::string ControlsHtml(std::span<const ControlDesign> table, std::string_view 
     return html;
 }
 
+// The main window's controls in the order they are seen, so that a reader meets them as a sighted
+// user does; Tab keeps the designed order. The options and their labels are one group, named by
+// "Converti in:".
+std::string Form1ControlsHtml()
+{
+    const auto inGroup = [](std::string_view name) {
+        return std::any_of(kForm1OptionLabels.begin(), kForm1OptionLabels.end(),
+                           [&](const LabelFor& pair) { return pair.label == name || pair.control == name; });
+    };
+    std::string html;
+    bool grouping = false;
+    for (const std::size_t place : ReadingOrder(kForm1Controls)) {
+        const bool member = inGroup(kForm1Controls[place].name);
+        if (member != grouping) {
+            html += member ? "<div class=\"group\" role=\"radiogroup\"" + Attribute("aria-labelledby", kForm1OptionsLabel) + ">\n"
+                           : std::string("</div>\n");
+        }
+        grouping = member;
+        html += ControlHtml(kForm1Controls[place], place, {});
+    }
+    return html + (grouping ? "</div>\n" : "");
+}
+
 // "&Esci": the caption with its access key underlined, and the key for assistive technology.
 std::string MenuEntryHtml(const MenuEntryDesign& entry)
 {
     const std::size_t mark = entry.caption.find('&');
     const std::string_view before = entry.caption.substr(0, mark);
     const char key = AccessKey(entry);
-    return "<button type=\"button\" role=\"menuitem\" tabindex=\"-1\" id=\"" + Escaped(ElementId(entry.name, entry.index)) +
+    const bool first = &entry == kForm1Menu.data();
+    return "<button type=\"button\" role=\"menuitem\" tabindex=\"" + std::string(first ? "0" : "-1") + "\" id=\"" +
+           Escaped(ElementId(entry.name, entry.index)) +
            "\" aria-keyshortcuts=\"Alt+" + key + "\">" + Escaped(before) + "<u>" + key + "</u>" +
            Escaped(entry.caption.substr(mark + 2)) + "</button>";
 }
@@ -180,7 +217,7 @@ std::string AboutHtml()
     for (std::size_t line = 0; line < kAboutRule.size(); ++line) rule += "<div class=\"rule\"></div>";
     std::string facts;
     for (const std::string_view fact : kAboutFacts) facts += (facts.empty() ? "" : " ") + std::string(kAboutPrefix) + std::string(fact);
-    return "<dialog id=\"frmAbout\" aria-labelledby=\"frmAbout-caption\" aria-describedby=\"" + facts + "\">\n"
+    return "<dialog id=\"frmAbout\" tabindex=\"-1\" aria-labelledby=\"frmAbout-caption\" aria-describedby=\"" + facts + "\">\n"
            "<div class=\"caption\"><span id=\"frmAbout-caption\">" + Escaped(kAbout.caption) +
            "</span><button type=\"button\" id=\"frmAbout-close\" tabindex=\"-1\" aria-label=\"Chiudi\">\u00d7</button></div>\n"
            "<div class=\"client\" id=\"frmAbout-client\">\n" + rule + ControlsHtml(kAboutControls, kAboutPrefix) + "</div>\n</dialog>\n";
@@ -211,12 +248,15 @@ std::string PageHtml(std::string_view script)
            "<title>" + Escaped(kForm1.caption) + "</title>\n"
            "<link rel=\"icon\" href=\"abaquino.svg\">\n<link rel=\"stylesheet\" href=\"abaquino.css\">\n"
            "<script src=\"" + Escaped(script) + "\" defer></script>\n</head>\n<body>\n"
-           "<main id=\"Form1\">\n<h1 class=\"unseen\">" + Escaped(kForm1.caption) + "</h1>\n"
+           "<main id=\"Form1\">\n<h1 class=\"unseen\" id=\"Form1-caption\">" + Escaped(kForm1.caption) + "</h1>\n"
            "<div role=\"menubar\" id=\"menu\" aria-label=\"Menu\">" + menu + "</div>\n"
-           "<div class=\"client\" id=\"Form1-client\">\n" + ControlsHtml(kForm1Controls) +
-           "<div id=\"balloon\" aria-hidden=\"true\" hidden></div>\n</div>\n"
-           "<div class=\"unseen\" id=\"announcer\" aria-live=\"polite\"></div>\n"
-           "<div hidden>\n" + Descriptions(kForm1Controls) + "</div>\n" + AboutHtml() + "</main>\n</body>\n</html>\n";
+           // An application to a screen reader: its keys reach the calculator, not the reader's
+           // browse mode, which would take a digit for a heading level.
+           "<div class=\"client\" id=\"Form1-client\" role=\"application\" aria-labelledby=\"Form1-caption\">\n" +
+           Form1ControlsHtml() + "<div id=\"balloon\" aria-hidden=\"true\" hidden></div>\n</div>\n"
+           "<div hidden>\n" + Descriptions(kForm1Controls) + "</div>\n" + AboutHtml() + "</main>\n"
+           // Outside the window, so that it still speaks when "Esci" has taken the window away.
+           "<div class=\"unseen\" id=\"announcer\" aria-live=\"polite\"></div>\n</body>\n</html>\n";
 }
 
 std::string PageCss()

@@ -1,11 +1,12 @@
 #!/usr/bin/python3
-"""The page in a real headless Chromium, served as a user would serve it (python3 -m http.server).
+"""The page in a real headless Chromium, served as a user would serve it (scripts/serve-page).
 
   chromium_test.py scenarios FOLDER      the shared window scenarios, compiled with the page
   chromium_test.py page FOLDER AXE_JS    the page as built: real keys and clicks through WebDriver,
                                          axe-core, its Content-Security-Policy, no requests
 """
-import functools, http.server, sys, threading, time
+import pathlib, sys, threading, time
+from importlib.machinery import SourceFileLoader
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
@@ -20,16 +21,15 @@ def check(ok, what):
         failures.append(what)
 
 
+# The page is served as README tells a host to serve it, by the same server.
+serve_page = SourceFileLoader("serve_page", str(pathlib.Path(__file__).parents[2] / "scripts/serve-page")).load_module()
+
+
 def serve(folder):
     requests = []
-
-    class Handler(http.server.SimpleHTTPRequestHandler):
-        def log_message(self, *args):
-            requests.append(self.path)
-
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=folder))
+    server, url = serve_page.serve(folder, requested=requests)
     threading.Thread(target=server.serve_forever, daemon=True).start()
-    return "http://127.0.0.1:%d/" % server.server_port, requests
+    return url, requests
 
 
 def browser():
@@ -73,8 +73,35 @@ def keys(driver, *typed):
     webdriver.ActionChains(driver).send_keys(*typed).perform()
 
 
+def chord(driver, key, *held):
+    actions = webdriver.ActionChains(driver)
+    for modifier in held:
+        actions.key_down(modifier)
+    actions.send_keys(key)
+    for modifier in held:
+        actions.key_up(modifier)
+    actions.perform()
+
+
 def alt(driver, letter):
-    webdriver.ActionChains(driver).key_down(Keys.ALT).send_keys(letter).key_up(Keys.ALT).perform()
+    chord(driver, letter, Keys.ALT)
+
+
+def focused(driver):
+    return driver.switch_to.active_element.get_attribute("id")
+
+
+# The ids of the elements of `selector` whose text is not whole: wider than its box, or cut off by
+# an ancestor that clips or by the viewport. WebDriver reads a clipped text whole, so boxes are compared.
+CUT_OFF = """return Array.from(document.querySelectorAll(arguments[0])).filter(e => e.getClientRects().length).filter(e => {
+  const r = e.getBoundingClientRect(), outside = c => r.left < c.left || r.right > c.right || r.top < c.top || r.bottom > c.bottom;
+  for (let a = e.parentElement; a; a = a.parentElement) {
+    const s = getComputedStyle(a);
+    if ((s.overflowX != 'visible' || s.overflowY != 'visible') && outside(a.getBoundingClientRect())) return true;
+  }
+  return e.scrollWidth > e.clientWidth + 1 || outside({left: 0, top: 0, right: innerWidth, bottom: innerHeight});
+}).map(e => e.id)"""
+TEXTS = "#balloon, #Form1-client input[type=text], #Form1-client .label, #frmAbout .label, #frmAbout-caption"
 
 
 def axe(driver, axe_js, when):
@@ -105,18 +132,37 @@ def page(folder, axe_js):
               "the live region says \"15, in euro 0,01\"")
 
         # The browser's own copy and paste events, from a read-only entry.
-        for chord in ("c", "v"):
-            webdriver.ActionChains(driver).key_down(Keys.CONTROL).send_keys(chord).key_up(Keys.CONTROL).perform()
-            keys(driver, "C5" if chord == "c" else "")
+        for letter in ("c", "v"):
+            chord(driver, letter, Keys.CONTROL)
+            keys(driver, "C5" if letter == "c" else "")
         check(value(driver, "txtDisplay") == "15", "Ctrl+C, C 5 and Ctrl+V give 15 back")
+        chord(driver, "c", Keys.CONTROL, Keys.SHIFT)
+        keys(driver, "C")
+        chord(driver, "v", Keys.CONTROL)
+        check(value(driver, "txtDisplay") == "0,01", "Ctrl+Shift+C copies the conversion")
+        order = driver.execute_script("return Array.from(document.querySelectorAll('#Form1-client [data-place]'),"
+                                      " e => [Math.round(e.getBoundingClientRect().top), e.getBoundingClientRect().left])")
+        check(order == sorted(order), "the document's order is the order seen, row by row %s" % order)
 
         keys(driver, Keys.TAB)
-        check(driver.switch_to.active_element.get_attribute("id") == "OptBEuro", "Tab reaches the chosen option")
+        check(focused(driver) == "OptBEuro", "Tab reaches the chosen option")
+        # The other keys, for real: Shift+Tab goes back, an arrow chooses, Space presses the focused
+        # key, Backspace and Delete take back a digit; a label chooses its option.
+        chord(driver, Keys.TAB, Keys.SHIFT)
+        back = focused(driver)
+        keys(driver, "C", Keys.TAB, Keys.ARROW_RIGHT, Keys.TAB, " ", " ", "7", Keys.BACKSPACE, "3", Keys.DELETE, "/2-5", Keys.ENTER)
+        check((back, value(driver, "txtDisplay")) == ("txtDisplay", "0,5") and driver.find_element(By.ID, "OptBLire").is_selected(),
+              "Shift+Tab, Right, Space, Backspace, Delete and the operators: 0,5 in lire")
+        for label, option in (("Label3", "OptBEuro"), ("Label2", "OptBLire"), ("Label3", "OptBEuro")):
+            driver.find_element(By.ID, label).click()
+            check(driver.find_element(By.ID, option).is_selected(), "a click on %s chooses %s" % (label, option))
 
         driver.find_element(By.ID, "txtDisplay").click()
         keys(driver, "100000000000000***")
         balloon = driver.find_element(By.ID, "balloon")
         check(balloon.text == "Importo troppo grande per la conversione", "the failure shows its message")
+        cut = driver.execute_script(CUT_OFF, TEXTS)
+        check(cut == [], "every text is whole, the failure's message too %s" % cut)
         # The middle of the Lire option, which the balloon covers: the click must go through it.
         at = driver.execute_script("var o = document.getElementById('OptBLire').getBoundingClientRect(),"
                                    " b = document.getElementById('balloon').getBoundingClientRect(),"
@@ -133,19 +179,24 @@ def page(folder, axe_js):
         heard = {n["name"]["value"]: n.get("description", {}).get("value") for n in
                  driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
                  if not n.get("ignored") and n["role"]["value"] in ("textbox", "radio", "button") and "name" in n}
+        groups = [n["name"]["value"] for n in driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+                  if n["role"]["value"] == "radiogroup"]
+        check(groups == ["Converti in:"], "the options are one group, \"Converti in:\" %s" % groups)
         check(len(heard) == 24 and all(heard.values())
               and heard["Importo convertito"] == "L'importo nella valuta scelta, in lire",
               "every control has its name and description, the conversion's in the chosen currency")
 
         for close, name in ((Keys.ENTER, "Enter"), (Keys.ESCAPE, "Esc")):
-            focus = driver.switch_to.active_element.get_attribute("id")
+            focus = focused(driver)
             alt(driver, "i")
             about = driver.find_element(By.ID, "frmAbout")
             check(about.is_displayed(), "Alt+I opens the About window")
             if name == "Enter":
                 axe(driver, axe_js, "with the About window open")
+                cut = driver.execute_script(CUT_OFF, TEXTS)
+                check(cut == [], "the About window's texts are whole %s" % cut)
             keys(driver, close)
-            check(not about.is_displayed() and driver.switch_to.active_element.get_attribute("id") == focus,
+            check(not about.is_displayed() and focused(driver) == focus,
                   "%s closes it and gives the focus back to %s" % (name, focus))
 
         check(driver.execute_script("return document.cookie === '' && localStorage.length === 0"
@@ -159,10 +210,29 @@ def page(folder, axe_js):
         # The policy holds: a script from text and a request elsewhere are refused.
         driver.execute_script("var s = document.createElement('script'); s.textContent = 'window.ran = 1';"
                               " document.head.appendChild(s); fetch('http://127.0.0.2:9/').catch(() => {});")
-        check(wait(lambda: len(driver.execute_script("return window.refused")) == 2)
+        # Refused by both the header and the page's own copy of the policy.
+        check(wait(lambda: {r.split()[0].split("-elem")[0] for r in driver.execute_script("return window.refused")}
+                   == {"script-src", "connect-src"})
               and not driver.execute_script("return window.ran"), "its policy refuses inline script and other origins")
+        # The menu bar's own keys, once an entry has the focus; its focus shows in forced colours.
+        driver.execute_script("document.getElementById('Esci(1)').focus()")
+        keys(driver, Keys.ARROW_RIGHT)
+        driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors", "value": "active"}]})
+        ring = driver.execute_script("const s = getComputedStyle(document.activeElement);"
+                                     " return s.outlineStyle != 'none' && parseFloat(s.outlineWidth) > 0")
+        driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+        check(focused(driver) == "Informazioni" and ring, "Right moves along the menu; its focus shows in forced colours")
+        for key in (Keys.ENTER, " "):
+            driver.execute_script("document.getElementById('Informazioni').focus()")
+            keys(driver, key)
+            check(driver.find_element(By.ID, "frmAbout").is_displayed(), "%r on a menu entry chooses it" % key)
+            keys(driver, Keys.ESCAPE)
+        chord(driver, "e", Keys.META)
+        check(driver.find_elements(By.ID, "Form1") != [], "Cmd+E is not Alt+E")
         alt(driver, "e")
-        check(driver.find_elements(By.ID, "Form1") == [], "Alt+E ends the calculator")
+        check(driver.find_elements(By.ID, "Form1") == [] and focused(driver) == "closed"
+              and driver.find_elements(By.ID, "announcer") != [],
+              "Alt+E ends the calculator, its closing line has the focus and the live region stays")
     finally:
         driver.quit()
 
