@@ -223,6 +223,12 @@ void Form1Page::Pasted(std::optional<std::string_view> text)
     behaviour::Paste(calculator_, *this, text);
 }
 
+char* Form1Page::Scratch(std::size_t size)
+{
+    scratch_.assign(size, '\0');
+    return scratch_.data();
+}
+
 std::string Form1Page::FailureShown() const { return ReadText(abaquino_balloon_text); }
 
 std::string Form1Page::EntryText() const

@@ -51,6 +51,7 @@ public:
     const std::string& Copy();  // CopiedText, kept until the next copy for the document to read
     void Pasted(std::optional<std::string_view> text);
     void AboutDone();
+    char* Scratch(std::size_t size);  // for the texts of the next event
 
     void Esci_Click(std::int16_t Index);
     void Informazioni_Click();
@@ -89,6 +90,7 @@ private:
     std::vector<std::string> ids_;  // in the design's order
     std::optional<std::size_t> focusBeforeAbout_;
     std::string copied_;
+    std::string scratch_;
     behaviour::CopyFrom copyFrom_ = behaviour::CopyFrom::FocusedDisplay;
     bool ended_ = false;
 };

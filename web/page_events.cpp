@@ -1,5 +1,6 @@
 // The document's events, handed to the page that page_library.js was attached with. Exported to
-// JavaScript by name; the page's address travels with each event, so nothing here is global.
+// JavaScript by name (EMSCRIPTEN_KEEPALIVE: this file is the one list of what the page's script
+// calls); the page's address travels with each event, so nothing here is global.
 
 #include "web/form1_page.h"
 #include "web/key_names.h"
@@ -39,6 +40,9 @@ EMSCRIPTEN_KEEPALIVE void abaquino_entry_focused(void* page) { PageAt(page).Entr
 EMSCRIPTEN_KEEPALIVE void abaquino_about_done(void* page) { PageAt(page).AboutDone(); }
 
 EMSCRIPTEN_KEEPALIVE const char* abaquino_copy(void* page) { return PageAt(page).Copy().c_str(); }
+
+// Room for the texts an event brings (a key's names, a pasted text), valid until the next event.
+EMSCRIPTEN_KEEPALIVE char* abaquino_scratch(void* page, int size) { return PageAt(page).Scratch(static_cast<std::size_t>(size)); }
 
 // `text` is null when the clipboard holds no text.
 EMSCRIPTEN_KEEPALIVE void abaquino_paste(void* page, const char* text)

@@ -1,24 +1,44 @@
 // The page's hands on the document, for the C++ of form1_page.cpp: each function does one small
 // thing to the markup that page_markup.cpp made. Events go back through the functions that
-// page_events.cpp exports, with the page's address.
+// page_events.cpp exports (EMSCRIPTEN_KEEPALIVE, the one list of them), with the page's address.
+// Texts cross as UTF-8 in the program's memory, read and written here with the browser's own
+// coders, so the page needs none of emscripten's string helpers, which its versions keep apart.
 mergeInto(LibraryManager.library, {
   $abaquinoDocument: {
     detach: null,
     timer: 0,
     audio: null,
-    element: function (id) { return document.getElementById(UTF8ToString(id)); },
-    // A text into the buffer of `size` bytes; the bytes it needs, with its end.
+    // The text that ends at the first zero byte from `pointer`.
+    string: function (pointer) {
+      var end = HEAPU8.indexOf(0, pointer);
+      return new TextDecoder().decode(HEAPU8.subarray(pointer, end));
+    },
+    element: function (id) { return document.getElementById(abaquinoDocument.string(id)); },
+    // A text into the buffer of `size` bytes, cut if it must be; the bytes it needs, with its end.
     write: function (text, buffer, size) {
-      stringToUTF8(text, buffer, size);
-      return lengthBytesUTF8(text) + 1;
+      var bytes = new TextEncoder().encode(text);
+      var kept = Math.min(bytes.length, size - 1);
+      HEAPU8.set(bytes.subarray(0, kept), buffer);
+      HEAPU8[buffer + kept] = 0;
+      return bytes.length + 1;
+    },
+    // Texts for C++, each ended with a zero, in the page's scratch buffer; their addresses.
+    texts: function (page, texts) {
+      var coded = texts.map(function (text) { return new TextEncoder().encode(text); });
+      var size = coded.reduce(function (total, bytes) { return total + bytes.length + 1; }, 0);
+      var at = _abaquino_scratch(page, size);
+      return coded.map(function (bytes) {
+        var start = at;
+        HEAPU8.set(bytes, at);
+        HEAPU8[at + bytes.length] = 0;
+        at += bytes.length + 1;
+        return start;
+      });
     },
     // Hands a key event to the page's handler (page_events.cpp), which names it; its answer.
     key: function (handler, page, e) {
-      var stack = stackSave();
-      var answer = handler(page, allocateUTF8OnStack(e.key || ''), allocateUTF8OnStack(e.code || ''), e.shiftKey,
-                           e.ctrlKey, e.altKey);
-      stackRestore(stack);
-      return answer;
+      var named = abaquinoDocument.texts(page, [e.key || '', e.code || '']);
+      return handler(page, named[0], named[1], e.shiftKey, e.ctrlKey, e.altKey);
     },
     // The menu bar's own keys while one of its entries has the focus (from a click): the arrows,
     // Home and End move along it, Enter and Space choose, Esc goes back to the entry. True when
@@ -56,11 +76,11 @@ mergeInto(LibraryManager.library, {
     // Keys with Command (macOS) or the Windows key are the system's and the browser's.
     on(window, 'keydown', function (e) {
       if (e.metaKey || d.menuKey(menu, e)) return;
-      if (d.key(Module['_abaquino_key_down'], page, e)) e.preventDefault();
+      if (d.key(_abaquino_key_down, page, e)) e.preventDefault();
     }, true);
     on(window, 'keyup', function (e) {
       if (e.metaKey) return;
-      d.key(Module['_abaquino_key_up'], page, e);
+      d.key(_abaquino_key_up, page, e);
       if (e.key === 'Alt') e.preventDefault();  // a lone Alt leaves the keys to the calculator
     }, true);
     // The failure's message closes on a click anywhere, and when the window is left or hidden.
@@ -69,10 +89,10 @@ mergeInto(LibraryManager.library, {
     on(document, 'visibilitychange', _abaquino_hide_balloon);
     // A click on the entry only gives it the focus: the caret stays at the end.
     on(entry, 'mousedown', function (e) { e.preventDefault(); entry.focus(); });
-    on(entry, 'focus', function () { Module['_abaquino_entry_focused'](page); });
+    on(entry, 'focus', function () { _abaquino_entry_focused(page); });
     on(client, 'click', function (e) {
       var control = e.target.closest('button[data-place], input[type=radio]');
-      if (control) Module['_abaquino_click'](page, Number(control.dataset.place));
+      if (control) _abaquino_click(page, Number(control.dataset.place));
     });
     // One entry of the menu bar at a time is a stop for the screen reader: the last one focused.
     on(menu, 'focusin', function (e) {
@@ -80,10 +100,10 @@ mergeInto(LibraryManager.library, {
     });
     on(menu, 'click', function (e) {
       var entry = e.target.closest('button');
-      if (entry) Module['_abaquino_menu'](page, Array.prototype.indexOf.call(entry.parentNode.children, entry));
+      if (entry) _abaquino_menu(page, Array.prototype.indexOf.call(entry.parentNode.children, entry));
     });
     on(document, 'copy', function (e) {
-      var text = UTF8ToString(Module['_abaquino_copy'](page));
+      var text = d.string(_abaquino_copy(page));
       if (!text) return;  // nothing to copy leaves the clipboard as it was
       e.clipboardData.setData('text/plain', text);
       e.preventDefault();
@@ -91,13 +111,11 @@ mergeInto(LibraryManager.library, {
     on(document, 'paste', function (e) {
       e.preventDefault();
       var data = e.clipboardData;
-      var stack = stackSave();
       var text = data && data.types.indexOf('text/plain') >= 0
-                     ? allocateUTF8OnStack(data.getData('text/plain').slice(0, pasteLimit)) : 0;
-      Module['_abaquino_paste'](page, text);
-      stackRestore(stack);
+                     ? d.texts(page, [data.getData('text/plain').slice(0, pasteLimit)])[0] : 0;
+      _abaquino_paste(page, text);
     });
-    var aboutDone = function () { Module['_abaquino_about_done'](page); };
+    var aboutDone = function () { _abaquino_about_done(page); };
     on(document.getElementById('frmAbout-cmdOK'), 'click', aboutDone);
     on(document.getElementById('frmAbout-close'), 'click', aboutDone);
     on(document.getElementById('frmAbout'), 'close', aboutDone);
@@ -118,7 +136,7 @@ mergeInto(LibraryManager.library, {
   // as a cut amount would read as another one.
   abaquino_set_text: function (id, text) {
     var box = abaquinoDocument.element(id);
-    box.value = UTF8ToString(text);
+    box.value = abaquinoDocument.string(text);
     box.style.fontSize = '';
     for (var tries = 0; tries < 4 && box.scrollWidth > box.clientWidth; ++tries) {
       box.style.fontSize = parseFloat(getComputedStyle(box).fontSize) * box.clientWidth / box.scrollWidth * 0.97 + 'px';
@@ -157,14 +175,17 @@ mergeInto(LibraryManager.library, {
     return inWindow ? Number(focus.dataset.place) : -1;
   },
 
+  abaquino_set_description__deps: ['$abaquinoDocument'],
   abaquino_set_description: function (id, text) {
-    document.getElementById(UTF8ToString(id) + '-description').textContent = UTF8ToString(text);
+    var d = abaquinoDocument;
+    document.getElementById(d.string(id) + '-description').textContent = d.string(text);
   },
 
   // The same sentence twice is a new answer: the region is emptied first, so it is said again.
+  abaquino_say__deps: ['$abaquinoDocument'],
   abaquino_say: function (text) {
     var region = document.getElementById('announcer');
-    var said = UTF8ToString(text);
+    var said = abaquinoDocument.string(text);
     region.textContent = '';
     setTimeout(function () { region.textContent = said; }, 0);
   },
@@ -189,7 +210,7 @@ mergeInto(LibraryManager.library, {
   abaquino_show_balloon__deps: ['$abaquinoDocument', 'abaquino_hide_balloon'],
   abaquino_show_balloon: function (text, milliseconds) {
     var balloon = document.getElementById('balloon');
-    balloon.textContent = UTF8ToString(text);
+    balloon.textContent = abaquinoDocument.string(text);
     balloon.hidden = false;
     clearTimeout(abaquinoDocument.timer);
     abaquinoDocument.timer = setTimeout(_abaquino_hide_balloon, milliseconds);
