@@ -9,6 +9,8 @@ extern "C" {
 // (page_events.cpp). A paste is read up to `pasteLimit` characters.
 void abaquino_attach(void* page, int pasteLimit);
 void abaquino_detach();
+// The page is ready for the user: what came before is handed on.
+void abaquino_ready();
 
 void abaquino_set_text(const char* id, const char* text);
 // The text, or its selected part, into `buffer`; returns the bytes it needs, with its end.

@@ -53,6 +53,7 @@ Form1Page::Form1Page(std::function<void()> beep) : beep_(beep ? std::move(beep) 
     abaquino_attach(this, static_cast<int>(kLongestPastedText + 1));
     abaquino_focus(Id(txtDisplay));
     windows_.Load(PageWindow::Form1);
+    abaquino_ready();
 }
 
 Form1Page::~Form1Page() { abaquino_detach(); }

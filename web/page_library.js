@@ -120,6 +120,13 @@ mergeInto(LibraryManager.library, {
     on(document.getElementById('frmAbout-close'), 'click', aboutDone);
     on(document.getElementById('frmAbout'), 'close', aboutDone);
     d.detach = function () { listeners.forEach(function (off) { off(); }); };
+  },
+
+  // The program has taken the window over: the keypad is no longer busy, and what was typed or
+  // clicked while it loaded (page_start.js) is handed to it now.
+  abaquino_ready: function () {
+    document.getElementById('Form1-client').removeAttribute('aria-busy');
+    if (Module['replayEarly']) Module['replayEarly']();
     performance.mark('abaquino-ready');  // the keypad works from here on, for anyone timing the page
   },
 

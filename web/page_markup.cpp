@@ -61,7 +61,9 @@ std::string FontCss(const FontDesign& font)
            std::string(font.family) + "\", " + std::string(standIns);
 }
 
-std::string Hex(const Rgb& colour)
+}  // namespace
+
+std::string CssColour(const Rgb& colour)
 {
     static constexpr char kDigits[] = "0123456789abcdef";
     std::string hex = "#";
@@ -71,6 +73,8 @@ std::string Hex(const Rgb& colour)
     }
     return hex;
 }
+
+namespace {
 
 // The About window's ids begin with its name, as its Label1 is not the main window's.
 // WCAG's contrast ratio of two colours, 1 to 21.
@@ -93,7 +97,7 @@ std::string ControlCss(const ControlDesign& control, std::string_view prefix)
                       ";top:" + Px(control.top);
     if (!(control.settings & kSizedToText)) css += ";width:" + Px(control.width) + ";height:" + Px(control.height);
     if (control.font) css += ";font:" + FontCss(*control.font);
-    if (control.textColour) css += ";color:" + Hex(*control.textColour);
+    if (control.textColour) css += ";color:" + CssColour(*control.textColour);
     // A colour too light to read on the window's grey keeps its look with a dark outline.
     if (control.textColour && Contrast(*control.textColour, kForm1Background) < 3) {
         css += ";text-shadow:-1px -1px #000,1px -1px #000,-1px 1px #000,1px 1px #000";
@@ -235,24 +239,28 @@ std::string ElementId(std::string_view name, int index)
     return index == kNotInArray ? std::string(name) : std::string(name) + '(' + std::to_string(index) + ')';
 }
 
-std::string PageHtml(std::string_view script)
+std::string PageHtml(const PageLinks& links)
 {
     std::string menu;
     for (const MenuEntryDesign& entry : kForm1Menu) menu += MenuEntryHtml(entry);
     return "<!DOCTYPE html>\n<html lang=\"it\">\n<head>\n<meta charset=\"utf-8\">\n"
-           // Only the page's own files; WebAssembly may be compiled, but no script from text.
-           "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; script-src 'self' "
-           "'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; connect-src 'self'; base-uri 'none'; "
-           "form-action 'none'\">\n"
+           "<meta http-equiv=\"Content-Security-Policy\" content=\"" + Escaped(kPagePolicy) + "\">\n"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+           "<meta name=\"theme-color\" content=\"" + CssColour(kForm1Background) + "\">\n"
            "<title>" + Escaped(kForm1.caption) + "</title>\n"
-           "<link rel=\"icon\" href=\"abaquino.svg\">\n<link rel=\"stylesheet\" href=\"abaquino.css\">\n"
-           "<script src=\"" + Escaped(script) + "\" defer></script>\n</head>\n<body>\n"
+           "<link rel=\"icon\" href=\"abaquino.svg\">\n<link rel=\"stylesheet\" href=\"" + Escaped(links.style) + "\">\n" +
+           (links.manifest.empty() ? "" : "<link rel=\"manifest\" href=\"" + Escaped(links.manifest) + "\">\n") +
+           "<script src=\"" + Escaped(links.script) + "\" defer></script>\n</head>\n<body>\n"
+           // Said and shown only when the program cannot run (page_start.js), or scripts are off.
+           "<p class=\"cannot-start\" id=\"cannot-start\" role=\"alert\" hidden></p>\n"
+           "<noscript><p class=\"cannot-start\" role=\"alert\">" + Escaped(kNoScripts) + "</p></noscript>\n"
            "<main id=\"Form1\">\n<h1 class=\"unseen\" id=\"Form1-caption\">" + Escaped(kForm1.caption) + "</h1>\n"
            "<div role=\"menubar\" id=\"menu\" aria-label=\"Menu\">" + menu + "</div>\n"
            // An application to a screen reader: its keys reach the calculator, not the reader's
            // browse mode, which would take a digit for a heading level.
-           "<div class=\"client\" id=\"Form1-client\" role=\"application\" aria-labelledby=\"Form1-caption\">\n" +
+           // Busy until the program has taken it over (abaquino_ready).
+           "<div class=\"client\" id=\"Form1-client\" role=\"application\" aria-labelledby=\"Form1-caption\" "
+           "aria-busy=\"true\">\n" +
            Form1ControlsHtml() + "<div id=\"balloon\" aria-hidden=\"true\" hidden></div>\n</div>\n"
            "<div hidden>\n" + Descriptions(kForm1Controls) + "</div>\n" + AboutHtml() + "</main>\n"
            // Outside the window, so that it still speaks when "Esci" has taken the window away.
@@ -261,7 +269,7 @@ std::string PageHtml(std::string_view script)
 
 std::string PageCss()
 {
-    std::string css = "#Form1-client{font:" + FontCss(kForm1Font) + ";background:" + Hex(kForm1Background) + "}\n" +
+    std::string css = "#Form1-client{font:" + FontCss(kForm1Font) + ";background:" + CssColour(kForm1Background) + "}\n" +
                       WindowCss("#Form1-client", kForm1) + WindowCss("#frmAbout-client", kAbout);
     for (const ControlDesign& control : kForm1Controls) css += ControlCss(control, {});
     // The failure's message hangs under the entry, as on the desktop.
@@ -272,11 +280,19 @@ std::string PageCss()
         const LineDesign& rule = kAboutRule[line];
         css += ".rule:nth-child(" + std::to_string(line + 1) + "){left:" + Px(rule.x1) + ";top:" + Px(rule.y1) +
                ";width:" + Px(rule.x2 - rule.x1) + ";border-top:" + std::to_string(rule.pixelWidth) + "px solid " +
-               Hex(rule.colour) + "}\n";
+               CssColour(rule.colour) + "}\n";
     }
+    // On a narrow screen (a phone, or a desktop zoomed far in) the window fills the width, its
+    // proportions kept; a desktop at 100 % shows it as designed. The failure's message then stays
+    // within the window's width.
+    const std::string window = std::to_string(Pixels(kForm1.clientWidth)) + "px";
+    // The body's width (cqw) is the viewport's less any scrollbar of the page.
+    css += "@media (max-width:500px){body{padding:4px 0;container-type:inline-size}"
+           "#menu,#Form1-client{zoom:max(1,calc((100cqw - 8px) / " + window +
+           "))}#balloon{max-width:calc(" + window + " - " + Px(2 * entry.left) + ")}}\n";
     // The designed corner, moved in as far as a small viewport needs to show the whole window.
-    css += "#frmAbout{left:max(0px,min(" + Px(kAboutLeft) + ",calc(100vw - " + Px(kAbout.clientWidth) +
-           " - 2px)));top:max(0px,min(" + Px(kAboutTop) + ",calc(100vh - " + Px(kAbout.clientHeight) + " - 28px)))}\n";
+    css += "#frmAbout{left:max(0px,min(" + Px(kAboutLeft) + ",calc(100% - " + Px(kAbout.clientWidth) +
+           " - 2px)));top:max(0px,min(" + Px(kAboutTop) + ",calc(100% - " + Px(kAbout.clientHeight) + " - 28px)))}\n";
     return css;
 }
 

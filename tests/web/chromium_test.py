@@ -5,7 +5,7 @@
   chromium_test.py page FOLDER AXE_JS    the page as built: real keys and clicks through WebDriver,
                                          axe-core, its Content-Security-Policy, no requests
 """
-import pathlib, sys, threading, time
+import http.server, pathlib, shutil, subprocess, sys, tempfile, threading, time, urllib.request
 from importlib.machinery import SourceFileLoader
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -25,11 +25,17 @@ def check(ok, what):
 serve_page = SourceFileLoader("serve_page", str(pathlib.Path(__file__).parents[2] / "scripts/serve-page")).load_module()
 
 
-def serve(folder):
+def serve(folder, **how):
     requests = []
-    server, url = serve_page.serve(folder, requested=requests)
+    server, url = serve_page.serve(folder, requested=requests, **how)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return url, requests
+
+
+def started(driver, url=None):
+    if url:
+        driver.get(url)
+    return wait(lambda: driver.execute_script("return performance.getEntriesByName('abaquino-ready').length > 0"))
 
 
 def browser():
@@ -204,7 +210,7 @@ def page(folder, axe_js):
         # Chromium may ask again for the tab's icon, which the page already had: that is the browser's.
         later = [path for path in requests[len(loaded):] if path != "/abaquino.svg"]
         check(later == [], "no request after loading %s" % later)
-        check(set(loaded) <= {"/", "/abaquino.css", "/abaquino.js", "/abaquino.wasm", "/abaquino.svg"},
+        check(set(loaded) <= {"/"} | {"/" + path.name for path in pathlib.Path(folder).iterdir()},
               "only the page's own files were loaded %s" % loaded)
         check(driver.execute_script("return window.refused") == [], "nothing of the page was refused by its policy")
         # The policy holds: a script from text and a request elsewhere are refused.
@@ -237,6 +243,161 @@ def page(folder, axe_js):
         driver.quit()
 
 
+def loaded(driver, extension):
+    return [e.split("/")[-1] for e in driver.execute_script("return performance.getEntriesByType('resource').map(e => e.name)")
+            if e.endswith(extension)]
+
+
+def ship_changed_build(page, site):
+    """The page's program with a custom section more, shipped as a new build into `site`."""
+    build = page.parent
+    program = site.parent / "program"
+    shutil.copytree(build / "program", program)
+    section = bytes([13]) + b"abaquino-test" + b"2"
+    with open(program / "abaquino.wasm", "ab") as wasm:
+        wasm.write(bytes([0, len(section)]) + section)
+    shutil.rmtree(site)
+    site.mkdir()
+    source = pathlib.Path(__file__).parents[2]
+    for icon in ("abaquino.svg", "abaquino-192.png"):
+        shutil.copy(source / "ui/resources" / icon, site)
+    # The build's own way to run it (its cross-compiling emulator: node without its fetch).
+    shipped = subprocess.run([shutil.which("node"), "--no-experimental-fetch", build / "generate_page.js", "--ship",
+                              program, site, source / "web/page.css", source / "web/service_worker.js"],
+                             capture_output=True, text=True)
+    check(shipped.returncode == 0, "a changed build is shipped %s" % shipped.stderr[-300:])
+
+
+def offline_and_update(page, work):
+    site = work / "site"
+    shutil.copytree(page, site)
+    server, url = serve_page.serve(str(site))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    driver = browser()
+    try:
+        started(driver, url)
+        check(wait(lambda: driver.execute_script("return !!navigator.serviceWorker.controller")), "a worker takes the page")
+        server.shutdown()
+        server.server_close()
+        driver.refresh()
+        keys(driver, "12+3", Keys.ENTER)
+        check(started(driver) and value(driver, "txtDisplay") == "15", "reloaded with the server gone, 12+3 Enter gives 15")
+
+        ship_changed_build(page, site)
+        port = int(url.rsplit(":", 1)[1].strip("/"))
+        server, _ = serve_page.serve(str(site), port)
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        new = {path.name for path in site.iterdir()}
+        seen = []
+        for _ in range(2):
+            driver.refresh()
+            started(driver)
+            seen.append([name in new for name in loaded(driver, ".js") + loaded(driver, ".wasm")])
+            version = (site / "sw.js").read_text().split("'abaquino-")[1].split("'")[0]
+            wait(lambda: driver.execute_async_script(
+                "navigator.serviceWorker.getRegistration().then(r => caches.has('abaquino-%s').then(kept =>"
+                " arguments[0](kept && !r.installing && !r.waiting)))" % version))
+        check(len(seen[0]) == 2 and len(set(seen[0])) == 1 and seen[1] == [True, True],
+              "an update comes whole: loader and program of one build, the new one on the second load %s" % seen)
+        server.shutdown()
+        server.server_close()
+    finally:
+        driver.quit()
+
+
+def cannot_start(page, work):
+    broken = {"missing": lambda wasm: wasm.unlink(), "corrupted": lambda wasm: wasm.write_bytes(b"\0asm broken")}
+    for case, breaking in list(broken.items()) + [("scripts off", None)]:
+        site = work / case
+        shutil.copytree(page, site)
+        if breaking:
+            breaking(next(site.glob("*.wasm")))
+        url, _ = serve(str(site))
+        driver = browser()
+        try:
+            driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": breaking is None})
+            driver.get(url)
+            line = lambda: [e for e in driver.find_elements(By.CSS_SELECTOR, ".cannot-start") if e.is_displayed()]
+            shown = wait(lambda: line(), 2)
+            said = shown and line()[0].aria_role == "alert" and line()[0].text.startswith("Abaquino non può partire")
+            check(said, "%s: the page says it cannot start, as an alert: %s" % (case, shown and line()[0].text))
+        finally:
+            driver.quit()
+
+
+class SlowProgram(serve_page.Handler):
+    def do_GET(self):
+        if self.path.endswith(".wasm"):
+            time.sleep(2)
+        super().do_GET()
+
+
+def busy_and_phone(page):
+    url, _ = serve(page, handler=SlowProgram)
+    driver = browser()
+    try:
+        driver.get(url)
+        busy = driver.find_element(By.ID, "Form1-client").get_attribute("aria-busy")
+        keys(driver, "12")
+        check(busy == "true" and started(driver) and value(driver, "txtDisplay") == "12"
+              and driver.find_element(By.ID, "Form1-client").get_attribute("aria-busy") is None,
+              "busy until ready; 1 2 typed meanwhile are typed once ready")
+        keys_high = "return Math.min(...Array.from(document.querySelectorAll('#Form1-client button'), b => b.getBoundingClientRect().height))"
+        check(driver.execute_script(keys_high) == 25, "a desktop browser shows the keys as designed")
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {"width": 390, "height": 844, "deviceScaleFactor": 1, "mobile": True})
+        width = driver.execute_script("return document.getElementById('Form1').getBoundingClientRect().width")
+        check(width >= 0.9 * 390 and driver.execute_script(keys_high) >= 40, "on a phone the window fills the width (%s px)" % width)
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {"width": 320, "height": 256, "deviceScaleFactor": 1, "mobile": False})
+        alt(driver, "i")
+        # The page's own box, whose width a page's scrollbar takes from the viewport.
+        sideways = ("const page = document.documentElement, about = document.getElementById('frmAbout');"
+                    " return page.scrollWidth - page.clientWidth + Math.max(0, about.getBoundingClientRect().right - page.clientWidth)")
+        ok = driver.find_element(By.ID, "frmAbout-cmdOK")
+        driver.execute_script("arguments[0].scrollIntoView()", ok)
+        reachable = driver.execute_script("const r = arguments[0].getBoundingClientRect();"
+                                          " return document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2) === arguments[0]", ok)
+        check(driver.execute_script(sideways) <= 0 and reachable, "at 320 px nothing scrolls sideways and About's OK is reachable")
+    finally:
+        driver.quit()
+
+
+def installable_and_served(page):
+    url, _ = serve(page)
+    headers = urllib.request.urlopen(url).headers
+    wasm = urllib.request.urlopen(url + next(pathlib.Path(page).glob("*.wasm")).name).headers
+    check("frame-ancestors 'none'" in headers["Content-Security-Policy"] and headers["X-Content-Type-Options"] == "nosniff"
+          and wasm["Content-Type"] == "application/wasm", "the server sends the policy, nosniff and the program's type")
+    framing = tempfile.mkdtemp()
+    pathlib.Path(framing, "index.html").write_text('<iframe src="%s"></iframe>' % url)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), lambda *a: http.server.SimpleHTTPRequestHandler(*a, directory=framing))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    driver = browser()
+    try:
+        started(driver, url)
+        errors = driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"]
+        check(errors == [], "Chromium can install the page %s" % errors)
+        driver.get("http://127.0.0.1:%d/" % server.server_port)
+        driver.switch_to.frame(0)
+        check(driver.find_elements(By.ID, "Form1") == [], "a page of another origin cannot frame it")
+    finally:
+        driver.quit()
+        server.shutdown()
+        shutil.rmtree(framing)
+
+
+def app(folder):
+    """The page as an app: offline after the first visit, updated whole, installable, served with its
+    headers, honest when it cannot start, busy until ready, at home on a phone and at 320 px."""
+    work = pathlib.Path(tempfile.mkdtemp())
+    try:
+        offline_and_update(pathlib.Path(folder), work)
+        installable_and_served(folder)
+        cannot_start(pathlib.Path(folder), work)
+        busy_and_phone(folder)
+    finally:
+        shutil.rmtree(work)
+
+
 if __name__ == "__main__":
-    {"scenarios": scenarios, "page": page}[sys.argv[1]](*sys.argv[2:])
+    {"scenarios": scenarios, "page": page, "app": app}[sys.argv[1]](*sys.argv[2:])
     sys.exit(1 if failures else 0)
