@@ -15,6 +15,7 @@ Announcer::Announcer(QWidget* window) : QWidget(window)
 
 void Announcer::Say(const QString& words)
 {
+    said_.append(words);
     hide();
     setAccessibleName(words);
     show();  // showing is what the screen reader announces

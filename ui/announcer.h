@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 namespace abaquino::ui {
@@ -16,9 +17,13 @@ public:
 
     void Say(const QString& words);
     QString LastSaid() const { return accessibleName(); }
+    const QStringList& Said() const { return said_; }  // everything said, in order
 
     // Makes screen readers see every announcer as a notification. Once, before the first window.
     static void Register();
+
+private:
+    QStringList said_;
 };
 
 }  // namespace abaquino::ui

@@ -160,7 +160,8 @@ void Form1::BindOption(QRadioButton* option, const std::function<void()>& handle
 void Form1::DescribeConversion()
 {
     const auto& design = kForm1Controls[PlaceOf(kForm1Controls, "TxtDisplay1")];
-    TxtDisplay1->setAccessibleDescription(FromUtf8(behaviour::ConversionDescription(design.accessibleDescription, ShownCurrency())));
+    TxtDisplay1->setAccessibleDescription(
+        FromUtf8(behaviour::ConversionDescription(design.accessibleDescription, behaviour::ShownCurrency(*this))));
 }
 
 void Form1::Esci_Click(std::int16_t /*Index*/) { close(); }
@@ -216,27 +217,30 @@ void Form1::SetConversionText(std::string_view text)
 bool Form1::LireOption() const { return behaviour::IsLireOption(*this, ChosenOption()); }
 
 // The currency the conversion display shows.
-abaquino::Currency Form1::ShownCurrency() const { return LireOption() ? abaquino::Currency::Lire : abaquino::Currency::Euro; }
-
 void Form1::Beep() { beep_(); }
 
+// A beep carries no words: the step's sentence says the failure.
 void Form1::ReportFailure(Failure failure)
 {
     beep_();
-    const QString message = FromUtf8(FailureMessage(failure));
-    balloon_->Show(txtDisplay, message);
-    announcer_->Say(message);  // a beep carries no words
+    balloon_->Show(txtDisplay, FromUtf8(FailureMessage(failure)));
+    if (step_.NoteFailure(failure)) SayAfterStep();
 }
 
 // The result and its conversion, which a screen reader would not say by itself (the conversion
-// display never has the focus). Said also when the focus is on a key. A balloon still shown holds
-// the failure of this same step: any key or click since would have closed it.
+// display never has the focus). Said also when the focus is on a key.
 void Form1::AmountsShown()
 {
-    const std::string said = behaviour::SpokenAmounts(
-        txtDisplay->Shown().toStdString(), ShownCurrency(),
-        TxtDisplay1->text().toStdString(), balloon_->Text().toStdString());
-    if (!said.empty()) announcer_->Say(FromUtf8(said));
+    if (step_.NoteAmountsShown()) SayAfterStep();
+}
+
+// The step is over once the event that made it has been handled: its one sentence is said then.
+void Form1::SayAfterStep()
+{
+    QMetaObject::invokeMethod(this, [this] {
+        const std::string sentence = step_.Take(*this);
+        if (!sentence.empty()) announcer_->Say(FromUtf8(sentence));
+    }, Qt::QueuedConnection);
 }
 
 void Form1::Copy(behaviour::CopyFrom from)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "behaviour/step_sentence.h"
 #include "behaviour/window_keys.h"
 #include "calc/calculator.h"
 #include "calc/calculator_view.h"
@@ -79,7 +80,7 @@ private:
     void Copy(behaviour::CopyFrom from);
     void Paste(QClipboard::Mode mode);
     QRadioButton* ChosenOption() const;
-    abaquino::Currency ShownCurrency() const;
+    void SayAfterStep();
 
     Calculator calculator_{*this};
     LoadedWindows windows_;
@@ -87,6 +88,7 @@ private:
     std::vector<QWidget*> controls_;  // in the design's order
     FailureBalloon* balloon_ = nullptr;
     Announcer* announcer_ = nullptr;
+    behaviour::StepSentence step_;
     bool centred_ = false;
     bool optionChosenAtPress_ = false;  // one option is pressed at a time
 };

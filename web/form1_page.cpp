@@ -190,7 +190,7 @@ void Form1Page::ChooseOtherOption()
 void Form1Page::DescribeConversion()
 {
     abaquino_set_description(Id(TxtDisplay1), behaviour::ConversionDescription(
-                                                   kForm1Controls[TxtDisplay1].accessibleDescription, ShownCurrency()).c_str());
+                                                   kForm1Controls[TxtDisplay1].accessibleDescription, behaviour::ShownCurrency(*this)).c_str());
 }
 
 std::string Form1Page::CopiedText() const
@@ -261,22 +261,24 @@ void Form1Page::SetConversionText(std::string_view text)
 
 bool Form1Page::LireOption() const { return behaviour::IsLireOption(*this, ChosenOption()); }
 
-Currency Form1Page::ShownCurrency() const { return LireOption() ? Currency::Lire : Currency::Euro; }
-
 void Form1Page::Beep() { beep_(); }
 
+// A beep carries no words: the step's sentence says the failure.
 void Form1Page::ReportFailure(Failure failure)
 {
     beep_();
-    const std::string message(FailureMessage(failure));
-    abaquino_show_balloon(message.c_str(), behaviour::kFailureShownMilliseconds);
-    abaquino_say(message.c_str());  // a beep carries no words
+    abaquino_show_balloon(std::string(FailureMessage(failure)).c_str(), behaviour::kFailureShownMilliseconds);
+    step_.NoteFailure(failure);
 }
 
-void Form1Page::AmountsShown()
+void Form1Page::AmountsShown() { step_.NoteAmountsShown(); }
+
+void Form1Page::StepOver()
 {
-    const std::string said = behaviour::SpokenAmounts(EntryText(), ShownCurrency(), ConversionText(), FailureShown());
-    if (!said.empty()) abaquino_say(said.c_str());
+    const std::string sentence = step_.Take(*this);
+    if (sentence.empty()) return;
+    said_.push_back(sentence);
+    abaquino_say(sentence.c_str());
 }
 
 }  // namespace abaquino::web

@@ -4,6 +4,7 @@
 // with the same key rules, clicks, clipboard and About window as the desktop programs.
 
 #include "behaviour/loaded_windows.h"
+#include "behaviour/step_sentence.h"
 #include "behaviour/window_keys.h"
 #include "calc/calculator.h"
 #include "calc/calculator_view.h"
@@ -51,6 +52,9 @@ public:
     const std::string& Copy();  // CopiedText, kept until the next copy for the document to read
     void Pasted(std::optional<std::string_view> text);
     void AboutDone();
+    // Every event ends a step of the user's: its one sentence, if any, is said now.
+    void StepOver();
+    const std::vector<std::string>& Said() const { return said_; }  // everything said, in order
     char* Scratch(std::size_t size);  // for the texts of the next event
 
     void Esci_Click(std::int16_t Index);
@@ -74,7 +78,6 @@ public:
 private:
     const char* Id(std::size_t place) const { return ids_[place].c_str(); }
     bool AboutOpen() const { return windows_.Count() > 1; }
-    Currency ShownCurrency() const;  // what the conversion display shows
     bool Checked(std::size_t option) const;
     std::size_t ChosenOption() const;
     void MoveFocus(bool forward);
@@ -91,6 +94,8 @@ private:
     std::optional<std::size_t> focusBeforeAbout_;
     std::string copied_;
     std::string scratch_;
+    behaviour::StepSentence step_;
+    std::vector<std::string> said_;
     behaviour::CopyFrom copyFrom_ = behaviour::CopyFrom::FocusedDisplay;
     bool ended_ = false;
 };

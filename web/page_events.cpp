@@ -18,6 +18,17 @@ abaquino::behaviour::Modifiers Held(bool shift, bool control, bool alt)
     return {.shift = shift, .control = control, .alt = alt};
 }
 
+// Each event is a step of the user's, whose one sentence is said once it is over.
+template <class Handle>
+auto Step(void* page, Handle handle)
+{
+    struct Over {
+        Form1Page& page;
+        ~Over() { page.StepOver(); }
+    } over{PageAt(page)};
+    return handle(over.page);
+}
+
 }  // namespace
 
 extern "C" {
@@ -26,16 +37,22 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE bool abaquino_key_down(void* page, const char* key, const char* code, bool shift, bool control, bool alt)
 {
     using namespace abaquino::web;
-    return PageAt(page).KeyDown(KeyOf(key, code), Held(shift, control, alt), TypedCharacter(key));
+    return Step(page, [&](Form1Page& p) { return p.KeyDown(KeyOf(key, code), Held(shift, control, alt), TypedCharacter(key)); });
 }
 
 EMSCRIPTEN_KEEPALIVE void abaquino_key_up(void* page, const char* key, const char* code, bool shift, bool control, bool alt)
 {
-    PageAt(page).KeyUp(abaquino::web::KeyOf(key, code), Held(shift, control, alt));
+    Step(page, [&](Form1Page& p) { p.KeyUp(abaquino::web::KeyOf(key, code), Held(shift, control, alt)); });
 }
 
-EMSCRIPTEN_KEEPALIVE void abaquino_click(void* page, int place) { PageAt(page).Clicked(static_cast<std::size_t>(place)); }
-EMSCRIPTEN_KEEPALIVE void abaquino_menu(void* page, int entry) { PageAt(page).MenuChosen(static_cast<std::size_t>(entry)); }
+EMSCRIPTEN_KEEPALIVE void abaquino_click(void* page, int place)
+{
+    Step(page, [&](Form1Page& p) { p.Clicked(static_cast<std::size_t>(place)); });
+}
+EMSCRIPTEN_KEEPALIVE void abaquino_menu(void* page, int entry)
+{
+    Step(page, [&](Form1Page& p) { p.MenuChosen(static_cast<std::size_t>(entry)); });
+}
 EMSCRIPTEN_KEEPALIVE void abaquino_entry_focused(void* page) { PageAt(page).EntryFocused(); }
 EMSCRIPTEN_KEEPALIVE void abaquino_about_done(void* page) { PageAt(page).AboutDone(); }
 
@@ -47,7 +64,7 @@ EMSCRIPTEN_KEEPALIVE char* abaquino_scratch(void* page, int size) { return PageA
 // `text` is null when the clipboard holds no text.
 EMSCRIPTEN_KEEPALIVE void abaquino_paste(void* page, const char* text)
 {
-    PageAt(page).Pasted(text ? std::optional<std::string_view>(text) : std::nullopt);
+    Step(page, [&](Form1Page& p) { p.Pasted(text ? std::optional<std::string_view>(text) : std::nullopt); });
 }
 
 }

@@ -17,13 +17,26 @@ constexpr PROPERTYID kControlTypeProperty = 30003;
 constexpr PROPERTYID kNameProperty = 30005;
 constexpr LONG kTextControlType = 50020;
 constexpr int kActionCompleted = 2;      // NotificationKind_ActionCompleted
-constexpr int kImportantMostRecent = 1;  // NotificationProcessing_ImportantMostRecent
+// NotificationProcessing_CurrentThenMostRecent: the reader finishes what it is saying (the option
+// that has just taken the focus, "Converti in lire") before the sentence. NVDA cancels its speech
+// for ImportantMostRecent and MostRecent (NVDAObjects/UIA, event_UIA_notification).
+constexpr int kCurrentThenMostRecent = 4;
+constexpr PROPERTYID kIsControlElementProperty = 30016;
+constexpr PROPERTYID kIsContentElementProperty = 30017;
 constexpr LONG kPolite = 1;              // LiveSetting Polite
 constexpr GUID kLiveSettingProperty{0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 
 #ifdef ABAQUINO_ANNOUNCE_BY_NOTIFICATION
 BOOL WINAPI AlwaysListening() { return TRUE; }
 #endif
+
+// JAWS and Dolphin's readers hook into the programs they read and take no UI Automation
+// notification; their hook libraries in this process say that they run. The same test keeps
+// established Win32 programs that announce this way (REAPER's OSARA) on live regions for them.
+bool HookedByReaderWithoutNotifications()
+{
+    return GetModuleHandleW(L"jhook.dll") != nullptr || GetModuleHandleW(L"dolwinhk.dll") != nullptr;
+}
 
 // Marks the display as a polite live region for UI Automation clients (Narrator reads MSAA
 // controls through a proxy that takes the property from here).
@@ -41,6 +54,18 @@ void MarkAsLiveRegion(HWND display)
     services->Release();
 }
 
+void ClearLiveRegion(HWND display)
+{
+    IAccPropServices* services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                reinterpret_cast<void**>(&services)))) {
+        return;
+    }
+    MSAAPROPID live = kLiveSettingProperty;
+    services->ClearHwndProps(display, OBJID_CLIENT, CHILDID_SELF, &live, 1);
+    services->Release();
+}
+
 }  // namespace
 
 UiaFunctions UiaFunctions::FromSystem()
@@ -55,6 +80,7 @@ UiaFunctions UiaFunctions::FromSystem()
     uia.ClientsAreListening = SystemFunction<decltype(uia.ClientsAreListening)>(dll, "UiaClientsAreListening");
     uia.RaiseNotificationEvent = SystemFunction<decltype(uia.RaiseNotificationEvent)>(dll, "UiaRaiseNotificationEvent");
     uia.DisconnectProvider = SystemFunction<decltype(uia.DisconnectProvider)>(dll, "UiaDisconnectProvider");
+    uia.ReaderIgnoresNotifications = &HookedByReaderWithoutNotifications;
 #ifdef ABAQUINO_ANNOUNCE_BY_NOTIFICATION
     if (uia.ClientsAreListening) uia.ClientsAreListening = &AlwaysListening;
 #endif
@@ -99,6 +125,10 @@ public:
         if (property == kControlTypeProperty) {
             value->vt = VT_I4;
             value->lVal = kTextControlType;
+        } else if (property == kIsControlElementProperty || property == kIsContentElementProperty) {
+            // Out of the control and content views: a reader's navigation never lands on it.
+            value->vt = VT_BOOL;
+            value->boolVal = VARIANT_FALSE;
         } else if (property == kNameProperty && !said_.empty()) {
             value->vt = VT_BSTR;
             value->bstrVal = SysAllocString(said_.c_str());
@@ -138,6 +168,7 @@ Announcer::~Announcer()
 void Announcer::Say(const std::wstring& sentence)
 {
     if (sentence.empty()) return;
+    said_.push_back(sentence);
     if (provider_) provider_->Said(sentence);
     if (Notify(sentence)) {
         lastRoute_ = Route::Notification;
@@ -157,12 +188,13 @@ void Announcer::DisplayChanged()
 bool Announcer::Notify(const std::wstring& sentence)
 {
     if (!provider_ || !uia_.ReturnRawElementProvider || !uia_.HostProviderFromHwnd || !uia_.ClientsAreListening ||
-        !uia_.RaiseNotificationEvent || !uia_.ClientsAreListening()) {
+        !uia_.RaiseNotificationEvent || !uia_.ClientsAreListening() ||
+        (uia_.ReaderIgnoresNotifications && uia_.ReaderIgnoresNotifications())) {
         return false;
     }
     const BSTR text = SysAllocString(sentence.c_str());
     const BSTR activity = SysAllocString(L"Abaquino.Result");
-    const HRESULT raised = uia_.RaiseNotificationEvent(provider_, kActionCompleted, kImportantMostRecent, text, activity);
+    const HRESULT raised = uia_.RaiseNotificationEvent(provider_, kActionCompleted, kCurrentThenMostRecent, text, activity);
     SysFreeString(text);
     SysFreeString(activity);
     return SUCCEEDED(raised);
@@ -191,9 +223,12 @@ LRESULT Announcer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-// Clients may hold the provider longer: it answers that its window is gone.
+// Clients may hold the provider longer: it answers that its window is gone. The display keeps no
+// live-region property past the window (Microsoft's own sample clears its properties too).
 void Announcer::OnDestroy()
 {
+    if (liveRegionSpeaks_) ClearLiveRegion(liveRegion_);
+    liveRegionSpeaks_ = false;
     if (!provider_) return;
     if (uia_.ReturnRawElementProvider) uia_.ReturnRawElementProvider(window_, 0, 0, nullptr);
     if (uia_.DisconnectProvider) uia_.DisconnectProvider(provider_);

@@ -1,15 +1,18 @@
 #pragma once
 
-// What a screen reader is to say at once, the focus wherever it is: a result with its conversion,
-// or both amounts after a change of currency. One route per sentence, so that none is said twice:
+// What a screen reader is to say at once, the focus wherever it is: each step's one sentence (a
+// result with its conversion, both amounts after a change of currency, a failure). One route per
+// sentence, so that none is said twice:
 // - a UI Automation notification (Windows 10 1709 and later), raised on a provider of our own on
-//   a 1x1 disabled child window, as Windows' own calculator announces its results;
+//   a 1x1 disabled child window, as Windows' own calculator announces its results; not where a
+//   reader known to ignore notifications has hooked the program (JAWS, Dolphin);
 // - otherwise a live region: the conversion display's accessible name becomes the sentence and the
 //   display raises a live-region change, for NVDA speaks the name. The display's designed name
-//   comes back with its next amount.
+//   comes back with its next amount, or as soon as it takes the focus.
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <windows.h>
 
@@ -26,6 +29,8 @@ struct UiaFunctions {
     HRESULT(WINAPI* RaiseNotificationEvent)(IRawElementProviderSimple*, int kind, int processing, BSTR text,
                                             BSTR activityId) = nullptr;
     HRESULT(WINAPI* DisconnectProvider)(IRawElementProviderSimple*) = nullptr;
+    // Whether a reader that ignores notifications runs in this process; none when missing.
+    bool (*ReaderIgnoresNotifications)() = nullptr;
 
     // From System32's uiautomationcore; a build may force a route for testers (docs/windows-screen-readers.md).
     static UiaFunctions FromSystem();
@@ -45,11 +50,12 @@ public:
     Announcer& operator=(const Announcer&) = delete;
 
     void Say(const std::wstring& sentence);
-    // The display shows a new amount: it answers with its designed name again.
+    // The display shows a new amount, or takes the focus: it answers with its designed name again.
     void DisplayChanged();
 
     HWND Hwnd() const { return window_; }
     Route LastRoute() const { return lastRoute_; }
+    const std::vector<std::wstring>& Said() const { return said_; }  // everything said, in order
 
 private:
     template <class Window>
@@ -65,6 +71,7 @@ private:
     AnnouncerProvider* provider_ = nullptr;
     bool liveRegionSpeaks_ = false;
     Route lastRoute_ = Route::None;
+    std::vector<std::wstring> said_;
 };
 
 }  // namespace abaquino::win32

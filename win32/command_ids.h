@@ -21,6 +21,10 @@ enum TimerId : UINT_PTR {
     kFailureTimer = 1,  // the failure balloon's time is up
 };
 
+// Posted by the main window to itself: the step of the user's that made the calculator report
+// is over, and its one sentence is to be said.
+constexpr UINT kStepOverMessage = WM_APP + 1;
+
 // The command identifier of the control at a place of its table.
 constexpr int ControlId(std::size_t place) { return kFirstControlId + static_cast<int>(place); }
 

@@ -43,9 +43,9 @@ void FailureBalloon::Show(HWND under, const std::wstring& message, int dpi)
     RECT box{};
     GetWindowRect(under, &box);
     SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM((box.left + box.right) / 2, box.bottom));
+    // No alert of its own: a reader speaks an alert only from an object whose role is alert (a
+    // tool tip's is not), and the step's one sentence says the failure already.
     SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
-    // A screen reader speaks an alert as it comes; a tool tip alone it may pass over.
-    NotifyWinEvent(EVENT_SYSTEM_ALERT, tip_, OBJID_CLIENT, CHILDID_SELF);
     shown_ = true;
     SetTimer(window_, kFailureTimer, kShownMilliseconds, nullptr);
 }

@@ -186,6 +186,7 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC: return OnControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ERASEBKGND: OnEraseBackground(reinterpret_cast<HDC>(wParam)); return 1;
     case WM_TIMER: OnTimer(wParam); return 0;
+    case kStepOverMessage: SayStep(); return 0;
     case WM_SYSCOMMAND:
         if (OnSysCommand(wParam, lParam)) return 0;
         break;
@@ -224,6 +225,8 @@ void Form1::OnCommand(int id, int notification)
     if (id < kFirstControlId || place >= kForm1Controls.size()) return;
     const ControlDesign& design = kForm1Controls[place];
     if (design.kind == ControlKind::EntryBox) return OnEntryNotification(notification);
+    // A live region's sentence is not the display's name once the user comes to read it.
+    if (controls_[place] == TxtDisplay1 && notification == EN_SETFOCUS) return announcer_->DisplayChanged();
     // A quick second click on an option arrives as a double click: it is a click all the same.
     if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) return;
     if (design.kind == ControlKind::OptionButton) {
@@ -388,21 +391,26 @@ void Form1::SetConversionText(std::string_view text)
 }
 
 // The result and its conversion, which a screen reader would not say by itself (the conversion
-// display never has the focus). A balloon still shown holds the failure of this same step.
+// display never has the focus).
 void Form1::AmountsShown()
 {
-    announcer_->Say(Wide(behaviour::SpokenAmounts(EntryText(), LireOption() ? Currency::Lire : Currency::Euro,
-                                                  ConversionText(), Utf8(balloon_->Text()))));
+    if (step_.NoteAmountsShown()) PostMessageW(window_, kStepOverMessage, 0, 0);
 }
+
+// The message posted by the step's first report comes once the step's messages are handled.
+void Form1::SayStep() { announcer_->Say(Wide(step_.Take(*this))); }
 
 bool Form1::LireOption() const { return behaviour::IsLireOption(*this, ChosenOption()); }
 
 void Form1::Beep() { beep_(); }
 
+// The balloon is for the eyes; the step's sentence says the failure, by the one route every
+// sentence takes.
 void Form1::ReportFailure(Failure failure)
 {
     beep_();
     balloon_->Show(txtDisplay, Wide(FailureMessage(failure)), Dpi());
+    if (step_.NoteFailure(failure)) PostMessageW(window_, kStepOverMessage, 0, 0);
 }
 
 void Form1::Copy(behaviour::CopyFrom from)

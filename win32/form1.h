@@ -1,5 +1,6 @@
 #pragma once
 
+#include "behaviour/step_sentence.h"
 #include "behaviour/window_keys.h"
 #include "calc/calculator.h"
 #include "calc/calculator_view.h"
@@ -81,6 +82,7 @@ private:
     void OnColoursChanged();
     void OnEraseBackground(HDC dc);
     void OnTimer(WPARAM timer);
+    void SayStep();
     bool OnSysCommand(WPARAM command, LPARAM lParam);
     bool OnGetMinMaxInfo(MINMAXINFO& limits);
     void OnDpiChanged(int dpi, const RECT& suggested);
@@ -125,6 +127,7 @@ private:
     EntryDisplay entry_;
     std::unique_ptr<FailureBalloon> balloon_;
     std::unique_ptr<Announcer> announcer_;
+    behaviour::StepSentence step_;
     HWND toolTips_ = nullptr;
     HWND lastFocus_ = nullptr;  // while another window is active
     bool movingToOption_ = false;  // an arrow key moves the focus to the other option

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace abaquino::testing {
 
@@ -48,6 +49,9 @@ public:
 
     virtual int Beeps() const = 0;
     virtual std::string FailureShown() const = 0;  // its message, or "" when none shows
+    // Every sentence said for a screen reader since the window opened, in order, once the steps
+    // so far are over.
+    virtual std::vector<std::string> Heard() = 0;
     virtual void Deactivate() = 0;                 // another program becomes active
     virtual void Minimise() = 0;
     virtual void Restore() = 0;

@@ -1,6 +1,7 @@
 // What a user does with the main window, written once and run on each front end through its
 // Form1Driver: every handler by click and by key, keys handled once wherever the focus is, the
-// keys with rules of their own, Tab, failures, the clipboard, Esci and the About window.
+// keys with rules of their own, Tab, failures, the clipboard, Esci and the About window, and
+// what a screen reader hears for each step.
 
 #include "support/form1_driver.h"
 #include "support/key_script.h"
@@ -286,6 +287,36 @@ TEST(Form1Scenario, AboutOpensByItsAccessKeyAndClosesEveryWay)
         EXPECT_EQ(window->calculator().State(), state) << static_cast<int>(way);
         window->Type("3\r");
         EXPECT_EQ(window->Entry(), "15") << static_cast<int>(way);
+    }
+}
+
+// Each step that shows amounts or fails is heard once, in one sentence, whichever face speaks it:
+// a failed conversion says the amount with the failure, never the failure a second time.
+TEST(Form1Scenario, EachStepIsHeardOnceInOneSentence)
+{
+    struct Row {
+        std::vector<std::string_view> steps;  // typed keys, or "click:" with a key of the scripts
+        std::vector<std::string> heard;
+    };
+    const Row rows[] = {
+        {{"12+3\r"}, {"12, in euro 0,01", "15, in euro 0,01"}},
+        {{"1000", "click:LIT"}, {"1000, in lire 1.936.270"}},
+        {{"1/0\r"}, {"1, in euro 0,00", "Impossibile dividere per zero"}},
+        {{"100000000000000***"},
+         {"100000000000000, in euro 51.645.689.908,95", "1E+28, in euro 5.164.568.990.894.860.000.000.000,00",
+          "1E+56, Importo troppo grande per la conversione"}},
+        {{"click:1", "click:2", "click:+", "click:3", "click:="}, {"12, in euro 0,01", "15, in euro 0,01"}},
+    };
+    for (const Row& row : rows) {
+        const auto window = ShowForm1();
+        for (const std::string_view step : row.steps) {
+            if (step.starts_with("click:")) {
+                PressByClick(*window, step.substr(6));
+            } else {
+                window->Type(step);
+            }
+        }
+        EXPECT_EQ(window->Heard(), row.heard) << row.steps.front();
     }
 }
 

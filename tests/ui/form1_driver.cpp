@@ -4,6 +4,7 @@
 #include "support/form1_driver.h"
 #include "support/form1_pixels.h"
 
+#include "ui/announcer.h"
 #include "ui/control_table.h"
 #include "ui/entry_display.h"
 #include "ui/failure_balloon.h"
@@ -80,7 +81,12 @@ public:
         QTest::keyRelease(Window(), Qt::Key_Alt, Qt::AltModifier);
     }
 
-    void Click(std::string_view name, int index) override { QTest::mouseClick(Control(name, index), Qt::LeftButton); }
+    // As the event loop runs between two clicks of a user's, so that each is a step of its own.
+    void Click(std::string_view name, int index) override
+    {
+        QTest::mouseClick(Control(name, index), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
     void Focus(std::string_view name, int index) override
     {
         if (name.empty()) {
@@ -133,6 +139,13 @@ public:
     }
 
     int Beeps() const override { return shown_.beeps; }
+    std::vector<std::string> Heard() override
+    {
+        QCoreApplication::processEvents();  // a step's sentence is said once its event is handled
+        std::vector<std::string> heard;
+        for (const QString& sentence : shown_.form.announcer().Said()) heard.push_back(sentence.toStdString());
+        return heard;
+    }
     std::string FailureShown() const override
     {
         const FailureBalloon& balloon = shown_.form.failureBalloon();

@@ -19,7 +19,12 @@
 namespace abaquino::ui::testing {
 namespace {
 
-void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+// A click, and the event loop's turn that ends its step and says its sentence.
+void Click(QWidget* widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
 
 TEST(Form1Clicks, OptionsAreExclusiveAndConvertAtOnce)
 {
@@ -41,6 +46,7 @@ TEST(Form1Clicks, OptionsAreExclusiveAndConvertAtOnce)
     Click(shown.form.OptBLire);  // a click on the chosen option runs its handler once
     EXPECT_EQ(shown.Conversion(), "19.362.700");
     shown.Type("+1=");  // a result, with its conversion
+    QCoreApplication::processEvents();
     EXPECT_EQ(shown.form.announcer().LastSaid(), "10001, in lire 19.364.636,27");
 }
 
@@ -93,6 +99,7 @@ TEST(Form1Failure, IsSpokenAndAClickThroughItsBalloonChoosesLire)
 {
     ShownForm shown;
     shown.Type("100000000000000***");  // no stale amount is said beside the new entry
+    QCoreApplication::processEvents();
     EXPECT_EQ(shown.form.announcer().LastSaid(), "1E+56, Importo troppo grande per la conversione");
     const QWidget* tip = shown.form.findChild<QWidget*>(QStringLiteral("failureBalloon"));
     ASSERT_TRUE(tip && tip->isVisible());

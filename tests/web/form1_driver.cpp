@@ -179,6 +179,7 @@ public:
     }
 
     int Beeps() const override { return beeps_; }
+    std::vector<std::string> Heard() override { return page_.Said(); }
     std::string FailureShown() const override { return page_.FailureShown(); }
     void Deactivate() override { WindowEvent("blur"); }
     void Minimise() override { WindowEvent("visibilitychange"); }

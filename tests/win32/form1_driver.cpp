@@ -104,6 +104,13 @@ public:
     }
 
     int Beeps() const override { return shown_.beeps; }
+    std::vector<std::string> Heard() override
+    {
+        shown_.Pump();  // a step's sentence is said once its messages are handled
+        std::vector<std::string> heard;
+        for (const std::wstring& sentence : shown_.form.announcer().Said()) heard.push_back(Utf8(sentence));
+        return heard;
+    }
     std::string FailureShown() const override
     {
         const FailureBalloon& balloon = shown_.form.failureBalloon();

@@ -1,8 +1,10 @@
-// An outside screen reader, in a process of its own as NVDA is. It hears live-region changes and
-// alerts in every process, out of context, and reads the object's name at once, which is what
-// NVDA speaks. It drives the Abaquino window: on-screen keys, typed keys while a keypad key has
-// the focus, the Lire option and a failure; then asks each control for its accessible object and
-// reads the announcer's UI Automation element. Prints a line for each thing it heard or read.
+// An outside screen reader, in a process of its own as NVDA is, and as strict as NVDA's published
+// rules: it speaks a live-region change by the object's name, read at once, and an alert only from
+// an object whose role is alert (NVDAObjects/IAccessible, event_alert). It drives the Abaquino
+// window: on-screen keys, typed keys while a keypad key has the focus, the Lire option, two
+// failures; then clicks the conversion display and reads what its focus says, asks each control
+// for its accessible object and reads the announcer's UI Automation element. Prints a line for
+// each thing it heard or read, in order.
 #include "designs/form1_design.h"
 #include "win32/command_ids.h"
 
@@ -27,13 +29,20 @@ void Print(const char* what, const std::wstring& text)
     std::fflush(stdout);
 }
 
-void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+bool readingFocus = false;
+
+void CALLBACK Heard(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
 {
+    if (event == EVENT_OBJECT_FOCUS && !readingFocus) return;
     IAccessible* accessible = nullptr;
     VARIANT which{};
     if (FAILED(AccessibleObjectFromEvent(window, object, child, &accessible, &which))) return;
+    VARIANT role{};
+    const bool alert = SUCCEEDED(accessible->get_accRole(which, &role)) && role.vt == VT_I4 && role.lVal == ROLE_SYSTEM_ALERT;
     BSTR name = nullptr;
-    if (SUCCEEDED(accessible->get_accName(which, &name)) && name) Print("heard", name);
+    if ((event != EVENT_SYSTEM_ALERT || alert) && SUCCEEDED(accessible->get_accName(which, &name)) && name) {
+        Print(event == EVENT_OBJECT_FOCUS ? "focus says" : "heard", name);
+    }
     SysFreeString(name);
     VariantClear(&which);
     accessible->Release();
@@ -81,12 +90,14 @@ void ReadElement(HWND window)
     Node node = nullptr;
     if (!fromHandle || !property || !release || FAILED(fromHandle(window, &node)) || !node) return;
     VARIANT type{};
-    VARIANT name{};
-    property(node, 30003, &type);  // UIA_ControlTypePropertyId
-    property(node, 30005, &name);  // UIA_NamePropertyId
-    Print("element", std::to_wstring(type.vt == VT_I4 ? type.lVal : 0) + L" " +
-                         (name.vt == VT_BSTR && name.bstrVal ? name.bstrVal : L""));
-    VariantClear(&name);
+    VARIANT control{};
+    VARIANT content{};
+    property(node, 30003, &type);     // UIA_ControlTypePropertyId
+    property(node, 30016, &control);  // UIA_IsControlElementPropertyId
+    property(node, 30017, &content);  // UIA_IsContentElementPropertyId
+    const auto in = [](const VARIANT& view) { return view.vt == VT_BOOL && view.boolVal ? L"1" : L"0"; };
+    Print("element", std::to_wstring(type.vt == VT_I4 ? type.lVal : 0) + L", control view " + in(control) +
+                         L", content view " + in(content));
     release(node);
 }
 
@@ -110,6 +121,19 @@ int main()
     Type(form, L"*2=");
     Click(form, PlaceOf(kForm1Controls, "OptBLire"));
     Type(form, L"/0=");
+    Click(form, PlaceOf(kForm1Controls, "cmdClear"));
+    Click(form, PlaceOf(kForm1Controls, "OptBEuro"));
+    Type(form, L"100000000000000***");
+    // The conversion display, which only a click reaches: its focus says its designed name.
+    const HWINEVENTHOOK focus = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, Heard, 0, 0,
+                                                WINEVENT_OUTOFCONTEXT);
+    readingFocus = true;
+    const HWND conversion = GetDlgItem(form, win32::ControlId(PlaceOf(kForm1Controls, "TxtDisplay1")));
+    PostMessageW(conversion, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    PostMessageW(conversion, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    Pump();
+    readingFocus = false;
+    UnhookWinEvent(focus);
     for (HWND control = GetWindow(form, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
         DWORD_PTR answer = 0;
         SendMessageTimeoutW(control, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT), SMTO_ABORTIFHUNG, 2000, &answer);

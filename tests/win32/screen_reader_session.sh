@@ -22,11 +22,24 @@ echo "$heard"
 "$wine" taskkill /im abaquino.exe >/dev/null 2>&1
 wait "$program" || fail "the program did not end cleanly"
 
-# On-screen keys, typed keys, the Lire option, a failure; the element keeps the last sentence.
-for line in "heard: 15, in euro 0,01" "heard: 30, in euro 0,02" "heard: 30, in lire 58.088" \
-            "heard: Impossibile dividere per zero" "element: 50020 30, in lire 58.088,10"; do
-  grep -qxF "$line" <<<"$heard" || fail "not heard: ${line#*: }"
-done
+# One sentence for each step that shows amounts or fails, in order: on-screen keys 1 2 + 3 =,
+# typed * 2 =, the Lire option, typed / 0 = (a division by zero), C and the Euro option (which
+# say nothing), then 100000000000000 * * * (a conversion too large). The conversion display says
+# its own name when it takes the focus; the announcer's element is out of the reader's navigation.
+expected="heard: 12, in euro 0,01
+heard: 15, in euro 0,01
+heard: 15, in euro 0,01
+heard: 30, in euro 0,02
+heard: 30, in lire 58.088
+heard: 30, in lire 58.088,10
+heard: Impossibile dividere per zero
+heard: 100000000000000, in euro 51.645.689.908,95
+heard: 1E+28, in euro 5.164.568.990.894.860.000.000.000,00
+heard: 1E+56, Importo troppo grande per la conversione
+focus says: Importo convertito
+element: 50020, control view 0, content view 0"
+[[ "$(grep -E '^(heard|focus says|element): ' <<<"$heard")" == "$expected" ]] ||
+  fail "heard otherwise than once for each step, in order"
 keypad="$(grep -m1 '^focus: ' <<<"$heard")"
 [[ "${keypad#focus: }" -ge 1000 ]] || fail "the focus left the keypad"
 ran="$(cd "$folder" && ls ./*.ran 2>/dev/null || true)"
