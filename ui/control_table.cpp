@@ -98,7 +98,7 @@ void Apply(const ControlDesign& design, QWidget* widget, const QStringList& inst
         widget->setPalette(palette);
     }
     if (!design.toolTip.empty()) widget->setToolTip(FromUtf8(design.toolTip));
-    if (!design.accessibleName.empty()) widget->setAccessibleName(FromUtf8(design.accessibleName));
+    if (!design.accessibleName.empty()) widget->setAccessibleName(FromUtf8(designs::SpokenName(design)));
     if (!design.accessibleDescription.empty()) {
         widget->setAccessibleDescription(FromUtf8(design.accessibleDescription));
     }

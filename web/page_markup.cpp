@@ -105,19 +105,9 @@ std::string ControlCss(const ControlDesign& control, std::string_view prefix)
     return css + "}\n";
 }
 
-// The designed name is what a screen reader says; a caption that is a word of its own ("CE")
-// leads it, so that a user who speaks commands can say what they see.
-std::string AccessibleName(const ControlDesign& control)
-{
-    const std::string_view caption = control.caption, name = control.accessibleName;
-    const bool word = caption.size() > 1 && std::all_of(caption.begin(), caption.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); });
-    return word && !name.empty() && name.find(caption) == std::string_view::npos ? std::string(caption) + ' ' + std::string(name)
-                                                                                   : std::string(name);
-}
-
 std::string Accessible(const ControlDesign& control, const std::string& id)
 {
-    return Attribute("aria-label", AccessibleName(control)) +
+    return Attribute("aria-label", SpokenName(control)) +
            (control.accessibleDescription.empty() ? "" : Attribute("aria-describedby", id + "-description")) +
            Attribute("title", control.toolTip);
 }

@@ -160,7 +160,7 @@ struct Designed {
     const designs::ControlDesign& design;
     DesignedObject* object = nullptr;
     std::wstring spoken;  // in place of the designed name while not empty
-    std::wstring Name() const { return spoken.empty() ? Wide(design.accessibleName) : spoken; }
+    std::wstring Name() const { return spoken.empty() ? Wide(designs::SpokenName(design)) : spoken; }
 };
 
 LRESULT CALLBACK Answering(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)

@@ -14,8 +14,8 @@ CONTROLS = [  # role, name, in tab order
     ("text", "Importo convertito"), ("text", "Importo"), ("radio button", "Converti in lire"),
     *[("push button", d) for d in "123456789"], ("push button", "0"),
     ("push button", "cambia segno"), ("push button", "virgola"), ("push button", "diviso"),
-    ("push button", "per"), ("push button", "meno"), ("push button", "più"),
-    ("push button", "uguale"), ("push button", "cancella tutto"), ("push button", "cancella voce"),
+    ("push button", "x per"), ("push button", "meno"), ("push button", "più"),
+    ("push button", "uguale"), ("push button", "C cancella tutto"), ("push button", "CE cancella voce"),
     ("radio button", "Converti in euro"), ("label", "Converti in:"), ("label", "Lire"),
     ("label", "Euro"), ("push button", "percentuale"),
 ]

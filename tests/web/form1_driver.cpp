@@ -69,14 +69,14 @@ EM_JS(void, WindowEvent, (const char* type), {
 });
 
 // Whether the element stands at (x, y) of the client area, shows its caption and is called by its
-// spoken name (which a caption that is a word leads).
+// spoken name.
 EM_JS(bool, AsDesigned, (const char* id, int x, int y, const char* caption, const char* spoken), {
   var control = document.getElementById(UTF8ToString(id));
   if (!control || control.offsetParent === null) return false;
   var at = control.getBoundingClientRect(), client = document.getElementById('Form1-client').getBoundingClientRect();
   var name = control.getAttribute('aria-label') || control.textContent;
   return at.left - client.left === x && at.top - client.top === y && control.textContent === UTF8ToString(caption) &&
-         name.endsWith(UTF8ToString(spoken));
+         name === UTF8ToString(spoken);
 });
 
 EM_JS(void, ReportDone, (int failed), { document.title = 'done ' + failed; });

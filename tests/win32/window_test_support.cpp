@@ -214,7 +214,7 @@ void ExpectDesignedNames(std::span<const designs::ControlDesign> table, const st
     for (std::size_t place = 0; place < table.size(); ++place) {
         const designs::ControlDesign& design = table[place];
         const ReadAloud heard = ReadAloudOf(controls[place]);
-        const std::string_view name = design.accessibleName.empty() ? design.caption : design.accessibleName;
+        const std::string name = design.accessibleName.empty() ? std::string(design.caption) : designs::SpokenName(design);
         EXPECT_EQ(heard.name, name) << design.name << " " << design.index;
         if (design.accessibleDescription.empty()) continue;
         EXPECT_EQ(heard.description, design.accessibleDescription) << design.name << " " << design.index;
