@@ -106,6 +106,14 @@ consteval std::array<std::size_t, Count> PlacesOf(std::span<const ControlDesign>
     return places;
 }
 
+// Whether Tab stops at the control: every control the user can focus, but those that only a click
+// focuses. Labels and pictures never take the focus.
+constexpr bool TakesTab(const ControlDesign& control)
+{
+    const bool focusable = control.kind != ControlKind::Label && control.kind != ControlKind::Picture;
+    return focusable && !(control.settings & kClickFocusOnly);
+}
+
 // What a screen reader calls a control, on every face: its designed name, led by its caption where
 // the caption is a word of letters that the name does not hold ("C cancella tutto", "x per"), so
 // that a user who speaks commands can say what they see (WCAG 2.5.3, Voice Access's "click CE").

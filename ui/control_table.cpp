@@ -102,7 +102,8 @@ void Apply(const ControlDesign& design, QWidget* widget, const QStringList& inst
     if (!design.accessibleDescription.empty()) {
         widget->setAccessibleDescription(FromUtf8(design.accessibleDescription));
     }
-    if (design.settings & kClickFocusOnly) widget->setFocusPolicy(Qt::ClickFocus);
+    const bool focusable = design.kind != ControlKind::Label && design.kind != ControlKind::Picture;
+    if (focusable && !designs::TakesTab(design)) widget->setFocusPolicy(Qt::ClickFocus);
     if (auto* box = qobject_cast<QLineEdit*>(widget); box && (design.settings & kRightAligned)) {
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }

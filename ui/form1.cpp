@@ -254,7 +254,7 @@ void Form1::Paste(QClipboard::Mode mode)
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData(mode);
     if (!data) return behaviour::Paste(calculator_, *this, std::nullopt);
-    const std::string text = data->text().left(static_cast<qsizetype>(kLongestPastedText) + 1).toStdString();
+    const std::string text = data->text().left(static_cast<qsizetype>(behaviour::kPasteReadLimit)).toStdString();
     behaviour::Paste(calculator_, *this, text);
 }
 

@@ -35,12 +35,7 @@ std::string ReadText(Write write)
     return text;
 }
 
-bool TakesTab(std::size_t place)
-{
-    const designs::ControlDesign& control = kForm1Controls[place];
-    const bool focusable = control.kind != designs::ControlKind::Label && control.kind != designs::ControlKind::Picture;
-    return focusable && !(control.settings & designs::kClickFocusOnly);
-}
+bool TakesTab(std::size_t place) { return designs::TakesTab(kForm1Controls[place]); }
 
 }  // namespace
 
@@ -50,7 +45,7 @@ Form1Page::Form1Page(std::function<void()> beep) : beep_(beep ? std::move(beep) 
     behaviour::TakeForm1Controls(*this, [](std::size_t place, std::size_t& field) { field = place; });
     abaquino_check(Id(behaviour::StartingOption(*this)));
     DescribeConversion();
-    abaquino_attach(this, static_cast<int>(kLongestPastedText + 1));
+    abaquino_attach(this, static_cast<int>(behaviour::kPasteReadLimit));
     abaquino_focus(Id(txtDisplay));
     windows_.Load(PageWindow::Form1);
     abaquino_ready();
@@ -220,7 +215,6 @@ const std::string& Form1Page::Copy()
 void Form1Page::Pasted(std::optional<std::string_view> text)
 {
     if (AboutOpen()) return;
-    if (text && text->size() > kLongestPastedText + 1) text = text->substr(0, kLongestPastedText + 1);
     behaviour::Paste(calculator_, *this, text);
 }
 

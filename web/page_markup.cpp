@@ -128,7 +128,7 @@ std::string ControlHtml(const ControlDesign& control, std::size_t place, std::st
     switch (control.kind) {
     case ControlKind::TextBox:
     case ControlKind::EntryBox: {
-        const bool tabStop = !(control.settings & kClickFocusOnly);
+        const bool tabStop = TakesTab(control);
         return "<input type=\"text\" readonly autocomplete=\"off\" spellcheck=\"false\"" + common +
                (tabStop ? "" : " tabindex=\"-1\"") + (control.kind == ControlKind::EntryBox ? " class=\"entry\"" : "") +
                " value=\"\">\n";

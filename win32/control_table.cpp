@@ -19,7 +19,7 @@ struct WindowKind {
 
 WindowKind KindOf(const ControlDesign& design)
 {
-    const DWORD tabStop = (design.settings & designs::kClickFocusOnly) ? 0 : WS_TABSTOP;
+    const DWORD tabStop = designs::TakesTab(design) ? WS_TABSTOP : 0;
     const DWORD right = (design.settings & designs::kRightAligned) ? ES_RIGHT : ES_LEFT;
     switch (design.kind) {
     case ControlKind::TextBox:

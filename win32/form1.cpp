@@ -423,11 +423,10 @@ void Form1::Copy(behaviour::CopyFrom from)
     SetClipboardText(window_, behaviour::CopiedText(from, GetFocus() == TxtDisplay1, entry_.Shown(), conversion, selected));
 }
 
-// A busy clipboard says nothing about an amount: a beep, not "Numero non valido". One character
-// more than the longest amount is enough for the logic to refuse a longer text.
+// A busy clipboard says nothing about an amount: a beep, not "Numero non valido".
 void Form1::Paste()
 {
-    const std::optional<std::wstring> text = ClipboardText(window_, kLongestPastedText + 1);
+    const std::optional<std::wstring> text = ClipboardText(window_, behaviour::kPasteReadLimit);
     behaviour::Paste(calculator_, *this, text ? std::optional<std::string>(Utf8(*text)) : std::nullopt);
 }
 
