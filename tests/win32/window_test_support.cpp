@@ -82,8 +82,11 @@ void ShownForm::ClickAt(POINT at)
     released = false;
     const HHOOK hook = SetWindowsHookExW(WH_MOUSE, SeeRelease, nullptr, GetCurrentThreadId());
     SendInput(2, click, sizeof(INPUT));
-    for (int wait = 0; wait < 500 && !released; ++wait) {
-        Sleep(10);
+    // Woken by the click's own messages as they come, not by a clock: a storm of clicks takes the
+    // time of its work, whatever the pace of wine and the X server.
+    const ULONGLONG deadline = GetTickCount64() + 5000;
+    while (!released && GetTickCount64() < deadline) {
+        MsgWaitForMultipleObjectsEx(0, nullptr, 50, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         Pump();
     }
     UnhookWindowsHookEx(hook);
