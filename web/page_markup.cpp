@@ -4,7 +4,6 @@
 #include "designs/form1_design.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <span>
 
@@ -60,21 +59,6 @@ std::string FontCss(const FontDesign& font)
     return std::string(font.italic ? "italic " : "") + (font.bold ? "bold " : "normal ") + points + "pt \"" +
            std::string(font.family) + "\", " + std::string(standIns);
 }
-
-}  // namespace
-
-std::string CssColour(const Rgb& colour)
-{
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex = "#";
-    for (const int part : {colour.red, colour.green, colour.blue}) {
-        hex += kDigits[part / 16];
-        hex += kDigits[part % 16];
-    }
-    return hex;
-}
-
-namespace {
 
 // The About window's ids begin with its name, as its Label1 is not the main window's.
 // WCAG's contrast ratio of two colours, 1 to 21.
@@ -223,6 +207,17 @@ std::string WindowCss(std::string_view id, const WindowDesign& window)
 }
 
 }  // namespace
+
+std::string CssColour(const Rgb& colour)
+{
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex = "#";
+    for (const int part : {colour.red, colour.green, colour.blue}) {
+        hex += kDigits[part / 16];
+        hex += kDigits[part % 16];
+    }
+    return hex;
+}
 
 std::string ElementId(std::string_view name, int index)
 {

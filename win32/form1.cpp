@@ -3,7 +3,6 @@
 #include "behaviour/form1_clicks.h"
 #include "behaviour/form1_controls.h"
 #include "behaviour/paste.h"
-#include "behaviour/spoken_amounts.h"
 #include "calc/pasted_amount.h"
 #include "designs/form1_design.h"
 #include "win32/about_window.h"
