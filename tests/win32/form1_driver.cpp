@@ -9,6 +9,7 @@
 #include "window_test_support.h"
 
 #include <string>
+#include <vector>
 
 namespace abaquino::win32::testing {
 namespace {
@@ -81,7 +82,7 @@ public:
     {
         for (std::size_t place = 0; place < abaquino::testing::kForm1Pixels.size(); ++place) {
             const abaquino::testing::ExpectedControl& expected = abaquino::testing::kForm1Pixels[place];
-            const HWND control = GetDlgItem(Window(), ControlId(place));
+            const HWND control = placed_[place];
             RECT box{};
             GetWindowRect(control, &box);
             MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&box), 2);
@@ -164,6 +165,15 @@ private:
     }
 
     ShownForm shown_;
+    // The controls as first made, looked up once: wine asks its server for the whole list of
+    // children at every GetDlgItem, and the storm checks every control after every event. One
+    // destroyed or replaced is no longer visible under its handle, so it is still found.
+    const std::vector<HWND> placed_ = [this] {
+        std::vector<HWND> controls;
+        for (std::size_t place = 0; place < abaquino::testing::kForm1Pixels.size(); ++place)
+            controls.push_back(GetDlgItem(Window(), ControlId(place)));
+        return controls;
+    }();
     HWND about_ = nullptr;
 };
 
