@@ -87,6 +87,13 @@ stages_done() {
   stages_table
 }
 
+# A process and everything it started, children first, so that no ctest or browser outlives it.
+stages_kill_tree() {
+  local child
+  for child in $(pgrep -P "$1" 2>/dev/null); do stages_kill_tree "$child"; done
+  kill "$1" 2>/dev/null || true
+}
+
 # A stage that fails ends the run: it says which, with the times so far; background stages are
 # ended with it.
 stages_on_exit() {
@@ -95,7 +102,7 @@ stages_on_exit() {
   [[ -n "$stages_current" ]] && echo "FAILED: $stages_current" >&2
   stages_end_current
   local entry
-  for entry in "${stages_background[@]}"; do kill "${entry%%|*}" 2>/dev/null || true; done
+  for entry in "${stages_background[@]}"; do stages_kill_tree "${entry%%|*}"; done
   stages_table
   exit "$status"
 }
