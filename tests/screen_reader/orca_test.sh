@@ -57,14 +57,17 @@ printf '#!/bin/sh\nexit 1\n' >"$scratch/bin/pgrep"
 chmod +x "$scratch/bin/pgrep"
 PATH="$scratch/bin:$PATH" start orca.log orca -u "$scratch/orca" --debug-file "$scratch/orca.debug"
 orca=${pids[-1]}
-# Orca is ready once it is on the accessibility bus; then the program starts.
+# Orca is ready once it is on the accessibility bus; then the program starts. Debian's Python,
+# which has the AT-SPI bindings, whatever python3 comes first on the PATH.
+ready=""
 for _ in $(seq 200); do
-  python3 -c 'import gi; gi.require_version("Atspi", "2.0"); from gi.repository import Atspi
+  /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0"); from gi.repository import Atspi
 import sys; d = Atspi.get_desktop(0)
 sys.exit(0 if any((d.get_child_at_index(i).get_name() or "") == "orca" for i in range(d.get_child_count())) else 1)' \
-    2>/dev/null && break
+    2>/dev/null && ready=1 && break
   sleep 0.1
 done
+[[ -n "$ready" ]] || { echo "FAIL Orca never came onto the accessibility bus:"; cat "$scratch/orca.log"; exit 1; }
 sleep 1
 shown() {  # shown TITLE: waits for the window; a search that meets a closing window is tried again
   for _ in $(seq 300); do xdotool search --name "$1" >/dev/null 2>&1 && return; sleep 0.1; done
@@ -102,6 +105,8 @@ if [[ -n "$page" ]]; then
 else
   xdotool mousemove --window "$(xdotool search --onlyvisible --name '^Abaquino$' | head -1)" 112 106 click 1
 fi
+# On a busy machine the click may be handled late: Orca gets its time once the focus is there.
+for _ in $(seq 50); do "$here/find_control.py" focused "Importo convertito" && break; sleep 0.2; done
 sleep 2
 if ! kill -0 "$orca" 2>/dev/null; then
   echo "FAIL Orca ended early:"; cat "$scratch/orca.log"; exit 1
@@ -113,7 +118,7 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 
-heard="$(python3 -c '
+heard="$(/usr/bin/python3 -c '
 import re, sys
 for line in open(sys.argv[1], errors="replace"):
     said = re.search(r"SPEECH OUTPUT: \x27(.*)\x27\s*\[?\{\x27established", line)
