@@ -228,11 +228,14 @@ def page(folder, axe_js):
                                      " return s.outlineStyle != 'none' && parseFloat(s.outlineWidth) > 0")
         driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
         check(focused(driver) == "Informazioni" and ring, "Right moves along the menu; its focus shows in forced colours")
+        about_shown = lambda: any(e.is_displayed() for e in driver.find_elements(By.ID, "frmAbout"))
         for key in (Keys.ENTER, " "):
             driver.execute_script("document.getElementById('Informazioni').focus()")
             keys(driver, key)
-            check(driver.find_element(By.ID, "frmAbout").is_displayed(), "%r on a menu entry chooses it" % key)
+            check(wait(about_shown), "%r on a menu entry chooses it" % key)
             keys(driver, Keys.ESCAPE)
+            # Closed, it gives the focus back; only then is the next entry focused.
+            wait(lambda: not about_shown())
         chord(driver, "e", Keys.META)
         check(driver.find_elements(By.ID, "Form1") != [], "Cmd+E is not Alt+E")
         alt(driver, "e")
