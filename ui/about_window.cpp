@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <utility>
+
 namespace abaquino::ui {
 
 frmAbout::frmAbout(QWidget* owner, LoadedWindows& windows)
@@ -37,6 +39,8 @@ frmAbout::frmAbout(QWidget* owner, LoadedWindows& windows)
     windows_.Load(this);
 }
 
+bool frmAbout::OnWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 // Its size is fixed. On Wayland a fixed size cannot meet a compositor that maximises the window
 // all the same (Qt draws a maximise button there), and the program would end; it keeps only a
 // least size there, and a maximise is undone.
@@ -44,7 +48,7 @@ void frmAbout::TakeDesignedSize()
 {
     const QRect client = PixelRect(kAboutLeft, kAboutTop, kAbout.clientWidth, kAbout.clientHeight);
     setGeometry(client);
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (OnWayland()) {
         setMinimumSize(client.size());
     } else {
         setFixedSize(client.size());
@@ -90,9 +94,16 @@ void frmAbout::reject() { cmdOK->click(); }
 void frmAbout::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+    if (event->type() != QEvent::WindowStateChange) return;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
         // Once the state change is through: undone from inside it, the compositor may not see it.
+        undoingMaximise_ = true;
         QTimer::singleShot(0, this, [this] { showNormal(); });
+    } else if (std::exchange(undoingMaximise_, false) && !OnWayland()) {
+        // Back to the designed size too, which not every platform gives back with the state (Qt
+        // 6.8's offscreen one keeps the maximised size). A Wayland compositor gives it back
+        // itself, and refuses any other size until it has taken the state back.
+        resize(minimumSize());
     }
 }
 

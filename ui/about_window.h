@@ -37,10 +37,12 @@ protected:
     void reject() override;  // Esc presses OK, the cancel button
 
 private:
+    static bool OnWayland();
     void TakeDesignedSize();
     void DescribeForScreenReaders();
 
     LoadedWindows& windows_;
+    bool undoingMaximise_ = false;
 };
 
 }  // namespace abaquino::ui
