@@ -33,9 +33,14 @@ BOOL WINAPI AlwaysListening() { return TRUE; }
 // JAWS and Dolphin's readers hook into the programs they read and take no UI Automation
 // notification; their hook libraries in this process say that they run. The same test keeps
 // established Win32 programs that announce this way (REAPER's OSARA) on live regions for them.
-bool HookedByReaderWithoutNotifications()
+// Wine's UI Automation takes a notification and hands it to no one (UiaRaiseNotificationEvent is
+// a stub that answers S_OK, and from wine 10 on UiaClientsAreListening says yes), while its
+// WinEvents do reach a reader in another process: there the live region is the route heard.
+bool NoReaderHearsNotifications()
 {
-    return GetModuleHandleW(L"jhook.dll") != nullptr || GetModuleHandleW(L"dolwinhk.dll") != nullptr;
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    const bool wine = ntdll && GetProcAddress(ntdll, "wine_get_version");
+    return wine || GetModuleHandleW(L"jhook.dll") != nullptr || GetModuleHandleW(L"dolwinhk.dll") != nullptr;
 }
 
 // Marks the display as a polite live region for UI Automation clients (Narrator reads MSAA
@@ -80,9 +85,10 @@ UiaFunctions UiaFunctions::FromSystem()
     uia.ClientsAreListening = SystemFunction<decltype(uia.ClientsAreListening)>(dll, "UiaClientsAreListening");
     uia.RaiseNotificationEvent = SystemFunction<decltype(uia.RaiseNotificationEvent)>(dll, "UiaRaiseNotificationEvent");
     uia.DisconnectProvider = SystemFunction<decltype(uia.DisconnectProvider)>(dll, "UiaDisconnectProvider");
-    uia.ReaderIgnoresNotifications = &HookedByReaderWithoutNotifications;
+    uia.NotificationsGoUnheard = &NoReaderHearsNotifications;
 #ifdef ABAQUINO_ANNOUNCE_BY_NOTIFICATION
     if (uia.ClientsAreListening) uia.ClientsAreListening = &AlwaysListening;
+    uia.NotificationsGoUnheard = nullptr;
 #endif
     return uia;
 #endif
@@ -189,7 +195,7 @@ bool Announcer::Notify(const std::wstring& sentence)
 {
     if (!provider_ || !uia_.ReturnRawElementProvider || !uia_.HostProviderFromHwnd || !uia_.ClientsAreListening ||
         !uia_.RaiseNotificationEvent || !uia_.ClientsAreListening() ||
-        (uia_.ReaderIgnoresNotifications && uia_.ReaderIgnoresNotifications())) {
+        (uia_.NotificationsGoUnheard && uia_.NotificationsGoUnheard())) {
         return false;
     }
     const BSTR text = SysAllocString(sentence.c_str());

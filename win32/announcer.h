@@ -5,7 +5,8 @@
 // sentence, so that none is said twice:
 // - a UI Automation notification (Windows 10 1709 and later), raised on a provider of our own on
 //   a 1x1 disabled child window, as Windows' own calculator announces its results; not where a
-//   reader known to ignore notifications has hooked the program (JAWS, Dolphin);
+//   reader known to ignore notifications has hooked the program (JAWS, Dolphin), nor under wine,
+//   which delivers none;
 // - otherwise a live region: the conversion display's accessible name becomes the sentence and the
 //   display raises a live-region change, for NVDA speaks the name. The display's designed name
 //   comes back with its next amount, or as soon as it takes the focus.
@@ -29,8 +30,9 @@ struct UiaFunctions {
     HRESULT(WINAPI* RaiseNotificationEvent)(IRawElementProviderSimple*, int kind, int processing, BSTR text,
                                             BSTR activityId) = nullptr;
     HRESULT(WINAPI* DisconnectProvider)(IRawElementProviderSimple*) = nullptr;
-    // Whether a reader that ignores notifications runs in this process; none when missing.
-    bool (*ReaderIgnoresNotifications)() = nullptr;
+    // Whether no reader would hear a notification: one that ignores them runs in this process, or
+    // the system drops them; no such case when missing.
+    bool (*NotificationsGoUnheard)() = nullptr;
 
     // From System32's uiautomationcore; a build may force a route for testers (docs/windows-screen-readers.md).
     static UiaFunctions FromSystem();

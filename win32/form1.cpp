@@ -67,13 +67,9 @@ void Form1::CreateMainWindow()
 
 void Form1::PrepareControls()
 {
-    // Windows clicks a radio button that gets the focus while unchecked; here a choice is made by
-    // the click or the arrow key alone, once.
+    // A choice is made by the click or the arrow key alone, once; never by the focus.
     const auto [lire, euro] = behaviour::OptionsOf(*this);
-    for (const HWND option : {euro, lire}) {
-        SendMessageW(option, BM_SETDONTCLICK, TRUE, 0);
-        ShowFocusAroundBox(option);
-    }
+    for (const HWND option : {euro, lire}) PrepareOption(option, optionTakingFocus_);
     entry_.Attach(txtDisplay);
     // Keys are the calculator's on every control and on the window itself: an input method would
     // compose digits and lose them, and end its composition with an Enter.
@@ -229,7 +225,7 @@ void Form1::OnCommand(int id, int notification)
     // A quick second click on an option arrives as a double click: it is a click all the same.
     if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) return;
     if (design.kind == ControlKind::OptionButton) {
-        if (movingToOption_) return;  // the focus moving on: the arrow key clicks right after
+        if (optionTakingFocus_) return;  // the focus, not a click (an arrow key clicks right after)
         Choose(controls_[place]);
     }
     behaviour::Click(calculator_, design);

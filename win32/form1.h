@@ -130,7 +130,7 @@ private:
     behaviour::StepSentence step_;
     HWND toolTips_ = nullptr;
     HWND lastFocus_ = nullptr;  // while another window is active
-    bool movingToOption_ = false;  // an arrow key moves the focus to the other option
+    bool optionTakingFocus_ = false;  // an option is taking the focus (PrepareOption)
     HBRUSH background_ = nullptr;
     std::array<HICON, 2> icons_{};  // the caption's, big and small, at the window's resolution
 };

@@ -110,9 +110,7 @@ void Form1::KeyReleased(WPARAM key)
 void Form1::ChooseOtherOption()
 {
     const HWND other = behaviour::OtherOption(*this, GetFocus());
-    movingToOption_ = true;  // a Windows that clicks on focus anyway must not choose twice
     SetFocus(other);
-    movingToOption_ = false;
     SendMessageW(other, BM_CLICK, 0, 0);
 }
 

@@ -6,10 +6,17 @@ namespace abaquino::win32 {
 
 namespace {
 
-LRESULT CALLBACK DrawingFocus(HWND option, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+LRESULT CALLBACK DrawingFocus(HWND option, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
 {
     switch (message) {
-    case WM_SETFOCUS:
+    case WM_SETFOCUS: {
+        bool& takingFocus = *reinterpret_cast<bool*>(data);
+        takingFocus = true;
+        const LRESULT result = DefSubclassProc(option, message, wParam, lParam);
+        takingFocus = false;
+        InvalidateRect(option, nullptr, TRUE);
+        return result;
+    }
     case WM_KILLFOCUS:
     case WM_UPDATEUISTATE: {
         const LRESULT result = DefSubclassProc(option, message, wParam, lParam);
@@ -41,6 +48,10 @@ LRESULT CALLBACK DrawingFocus(HWND option, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-void ShowFocusAroundBox(HWND option) { SetWindowSubclass(option, &DrawingFocus, 0, 0); }
+void PrepareOption(HWND option, bool& takingFocus)
+{
+    SendMessageW(option, BM_SETDONTCLICK, TRUE, 0);
+    SetWindowSubclass(option, &DrawingFocus, 0, reinterpret_cast<DWORD_PTR>(&takingFocus));
+}
 
 }  // namespace abaquino::win32
