@@ -9,6 +9,9 @@
 #include "web/form1_page.h"
 #include "web/page_markup.h"
 
+#include <array>
+#include <string>
+
 #include <emscripten/emscripten.h>
 #include <gtest/gtest.h>
 
@@ -20,24 +23,26 @@ using abaquino::behaviour::Modifiers;
 // Dispatches a key event where the browser would; false when the page took the key.
 EM_JS(bool, DispatchKey, (const char* type, const char* key, const char* code, bool shift, bool control, bool alt), {
   var target = document.activeElement || document.body;
-  return target.dispatchEvent(new KeyboardEvent(UTF8ToString(type), {
-    key: UTF8ToString(key), code: UTF8ToString(code), shiftKey: shift, ctrlKey: control, altKey: alt,
+  return target.dispatchEvent(new KeyboardEvent(Module.textAt(type), {
+    key: Module.textAt(key), code: Module.textAt(code), shiftKey: shift, ctrlKey: control, altKey: alt,
     bubbles: true, cancelable: true}));
 });
 
 // A copy or paste event with `text` on the clipboard (none when null); the text the page gave a
 // copy, or null when it left the clipboard alone.
-EM_JS(char*, DispatchClipboard, (const char* type, const char* text), {
+EM_JS(bool, DispatchClipboard, (const char* type, const char* text, char* copied, int size), {
   var data = new DataTransfer();
-  if (text) data.setData('text/plain', UTF8ToString(text));
-  var event = new ClipboardEvent(UTF8ToString(type), {clipboardData: data, bubbles: true, cancelable: true});
+  if (text) data.setData('text/plain', Module.textAt(text));
+  var event = new ClipboardEvent(Module.textAt(type), {clipboardData: data, bubbles: true, cancelable: true});
   var taken = !(document.activeElement || document.body).dispatchEvent(event);
-  return taken && UTF8ToString(type) === 'copy' ? allocateUTF8(data.getData('text/plain')) : 0;
+  if (!taken || Module.textAt(type) !== 'copy') return false;
+  Module.textInto(data.getData('text/plain'), copied, size);
+  return true;
 });
 
 // A mouse click: the press gives the focus unless the page keeps it, then the click.
 EM_JS(void, ClickElement, (const char* id), {
-  var control = document.getElementById(UTF8ToString(id));
+  var control = document.getElementById(Module.textAt(id));
   control.dispatchEvent(new PointerEvent('pointerdown', {bubbles: true}));
   if (control.dispatchEvent(new MouseEvent('mousedown', {bubbles: true, cancelable: true}))) control.focus();
   control.dispatchEvent(new MouseEvent('mouseup', {bubbles: true}));
@@ -45,13 +50,13 @@ EM_JS(void, ClickElement, (const char* id), {
 });
 
 EM_JS(void, FocusElement, (const char* id), {
-  var name = UTF8ToString(id);
+  var name = Module.textAt(id);
   if (name) document.getElementById(name).focus(); else if (document.activeElement) document.activeElement.blur();
 });
 
-EM_JS(char*, FocusedId, (), {
+EM_JS(void, FocusedId, (char* id, int size), {
   var focus = document.activeElement;
-  return allocateUTF8(focus && focus.closest('#Form1-client') ? focus.id : "");
+  Module.textInto(focus && focus.closest('#Form1-client') ? focus.id : "", id, size);
 });
 
 // Space released on a button or an option clicks it.
@@ -60,23 +65,25 @@ EM_JS(void, ClickFocusedButton, (), {
   if (focus && (focus.tagName === 'BUTTON' || focus.type === 'radio')) focus.click();
 });
 
-EM_JS(char*, ElementValue, (const char* id), { return allocateUTF8(document.getElementById(UTF8ToString(id)).value); });
+EM_JS(void, ElementValue, (const char* id, char* value, int size), {
+  Module.textInto(document.getElementById(Module.textAt(id)).value, value, size);
+});
 EM_JS(int, EntryCaret, (), { return document.getElementById('txtDisplay').selectionStart; });
-EM_JS(bool, IsChecked, (const char* id), { return document.getElementById(UTF8ToString(id)).checked; });
+EM_JS(bool, IsChecked, (const char* id), { return document.getElementById(Module.textAt(id)).checked; });
 EM_JS(bool, AboutOpen, (), { return document.getElementById('frmAbout').open; });
 EM_JS(void, WindowEvent, (const char* type), {
-  (UTF8ToString(type) === 'blur' ? window : document).dispatchEvent(new Event(UTF8ToString(type)));
+  (Module.textAt(type) === 'blur' ? window : document).dispatchEvent(new Event(Module.textAt(type)));
 });
 
 // Whether the element stands at (x, y) of the client area, shows its caption and is called by its
 // spoken name.
 EM_JS(bool, AsDesigned, (const char* id, int x, int y, const char* caption, const char* spoken), {
-  var control = document.getElementById(UTF8ToString(id));
+  var control = document.getElementById(Module.textAt(id));
   if (!control || control.offsetParent === null) return false;
   var at = control.getBoundingClientRect(), client = document.getElementById('Form1-client').getBoundingClientRect();
   var name = control.getAttribute('aria-label') || control.textContent;
-  return at.left - client.left === x && at.top - client.top === y && control.textContent === UTF8ToString(caption) &&
-         name === UTF8ToString(spoken);
+  return at.left - client.left === x && at.top - client.top === y && control.textContent === Module.textAt(caption) &&
+         name === Module.textAt(spoken);
 });
 
 EM_JS(void, ReportDone, (int failed), { document.title = 'done ' + failed; });
@@ -87,11 +94,13 @@ EM_JS(void, FreshDocument, (), {
   document.body.innerHTML = Module.loadedBody;
 });
 
-std::string Taken(char* text)
+// A text the page writes into a buffer of ours, `write(buffer, size)`.
+template <class Write>
+std::string Read(Write write)
 {
-    std::string taken = text ? text : "";
-    free(text);
-    return taken;
+    std::array<char, 1024> buffer{};
+    write(buffer.data(), static_cast<int>(buffer.size()));
+    return buffer.data();
 }
 
 struct KeyName {
@@ -154,7 +163,7 @@ public:
     {
         FocusElement(name.empty() ? "" : abaquino::web::ElementId(name, index).c_str());
     }
-    std::string Focused() const override { return Taken(FocusedId()); }
+    std::string Focused() const override { return Read(FocusedId); }
     std::string MisplacedControl() const override
     {
         for (const auto& expected : abaquino::testing::kForm1Pixels) {
@@ -164,8 +173,11 @@ public:
         return "";
     }
 
-    std::string Entry() const override { return Taken(ElementValue("txtDisplay")); }
-    std::string Conversion() const override { return Taken(ElementValue("TxtDisplay1")); }
+    std::string Entry() const override { return Read([](char* text, int size) { ElementValue("txtDisplay", text, size); }); }
+    std::string Conversion() const override
+    {
+        return Read([](char* text, int size) { ElementValue("TxtDisplay1", text, size); });
+    }
     std::size_t Caret() const override { return static_cast<std::size_t>(EntryCaret()); }
     bool Chosen(std::string_view option) const override { return IsChecked(std::string(option).c_str()); }
     abaquino::Calculator& calculator() override { return page_.calculator(); }
@@ -230,8 +242,10 @@ private:
     }
     void ClipboardEvent(const char* type)
     {
-        char* copied = DispatchClipboard(type, clipboard_.c_str());
-        if (copied) clipboard_ = Taken(copied);
+        bool taken = false;
+        const std::string copied =
+            Read([&](char* text, int size) { taken = DispatchClipboard(type, clipboard_.c_str(), text, size); });
+        if (taken) clipboard_ = copied;
     }
 
     int beeps_ = 0;
