@@ -5,7 +5,7 @@
   chromium_test.py page FOLDER AXE_JS    the page as built: real keys and clicks through WebDriver,
                                          axe-core, its Content-Security-Policy, no requests
 """
-import http.server, pathlib, shutil, subprocess, sys, tempfile, threading, time, urllib.request
+import gzip, http.server, pathlib, shutil, subprocess, sys, tempfile, threading, time, urllib.request
 from importlib.machinery import SourceFileLoader
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -389,8 +389,12 @@ def installable_and_served(page):
 
 
 def app(folder):
-    """The page as an app: offline after the first visit, updated whole, installable, served with its
-    headers, honest when it cannot start, busy until ready, at home on a phone and at 320 px."""
+    """The page as an app: at most 50 KB for a first visit, offline after it, updated whole,
+    installable, served with its headers, honest when it cannot start, busy until ready, at home on
+    a phone and at 320 px."""
+    # A first visit downloads every file of the folder (the worker keeps them all), gzipped.
+    size = sum(len(gzip.compress(path.read_bytes(), 9)) for path in pathlib.Path(folder).iterdir())
+    check(size <= 50 * 1024, "a first visit downloads at most 50 KB gzipped (%.1f KB)" % (size / 1024))
     work = pathlib.Path(tempfile.mkdtemp())
     try:
         offline_and_update(pathlib.Path(folder), work)
