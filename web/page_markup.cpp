@@ -228,11 +228,7 @@ std::string PageHtml(const PageLinks& links)
 {
     std::string menu;
     for (const MenuEntryDesign& entry : kForm1Menu) menu += MenuEntryHtml(entry);
-    // Not for a browser to translate: its texts are the calculator's own, and a translated "Esci"
-    // or "CE" would no longer be what the keys (Alt+E, the letters a user says) name. Chromium
-    // offers to translate all the same unless told by its own meta tag.
-    return "<!DOCTYPE html>\n<html lang=\"it\" translate=\"no\">\n<head>\n<meta charset=\"utf-8\">\n"
-           "<meta name=\"google\" content=\"notranslate\">\n"
+    return "<!DOCTYPE html>\n<html lang=\"it\">\n<head>\n<meta charset=\"utf-8\">\n"
            "<meta http-equiv=\"Content-Security-Policy\" content=\"" + Escaped(kPagePolicy) + "\">\n"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
            "<meta name=\"theme-color\" content=\"" + CssColour(kForm1Background) + "\">\n"
