@@ -113,9 +113,12 @@ std::string ControlHtml(const ControlDesign& control, std::size_t place, std::st
     case ControlKind::TextBox:
     case ControlKind::EntryBox: {
         const bool tabStop = TakesTab(control);
+        // The entry has the focus from the document's start, not from whenever the program runs:
+        // a focus that comes after the page has loaded finds Orca reading the page from its top in
+        // browse mode, where the keys are its own.
+        const bool entry = control.kind == ControlKind::EntryBox;
         return "<input type=\"text\" readonly autocomplete=\"off\" spellcheck=\"false\"" + common +
-               (tabStop ? "" : " tabindex=\"-1\"") + (control.kind == ControlKind::EntryBox ? " class=\"entry\"" : "") +
-               " value=\"\">\n";
+               (tabStop ? "" : " tabindex=\"-1\"") + (entry ? " class=\"entry\" autofocus" : "") + " value=\"\">\n";
     }
     case ControlKind::OptionButton: return "<input type=\"radio\" name=\"currency\"" + common + ">\n";
     case ControlKind::PushButton:
@@ -228,7 +231,11 @@ std::string PageHtml(const PageLinks& links)
 {
     std::string menu;
     for (const MenuEntryDesign& entry : kForm1Menu) menu += MenuEntryHtml(entry);
-    return "<!DOCTYPE html>\n<html lang=\"it\">\n<head>\n<meta charset=\"utf-8\">\n"
+    // Not for a browser to translate: its texts are the calculator's own, and a translated "Esci"
+    // or "CE" would no longer be what the keys (Alt+E, the letters a user says) name. Chromium
+    // offers to translate all the same unless told by its own meta tag.
+    return "<!DOCTYPE html>\n<html lang=\"it\" translate=\"no\">\n<head>\n<meta charset=\"utf-8\">\n"
+           "<meta name=\"google\" content=\"notranslate\">\n"
            "<meta http-equiv=\"Content-Security-Policy\" content=\"" + Escaped(kPagePolicy) + "\">\n"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
            "<meta name=\"theme-color\" content=\"" + CssColour(kForm1Background) + "\">\n"
