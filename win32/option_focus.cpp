@@ -6,7 +6,7 @@ namespace abaquino::win32 {
 
 namespace {
 
-LRESULT CALLBACK DrawingFocus(HWND option, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+LRESULT CALLBACK OptionSubclass(HWND option, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
 {
     switch (message) {
     case WM_SETFOCUS: {
@@ -40,7 +40,7 @@ LRESULT CALLBACK DrawingFocus(HWND option, UINT message, WPARAM wParam, LPARAM l
         EndPaint(option, &paint);
         return 0;
     }
-    case WM_NCDESTROY: RemoveWindowSubclass(option, &DrawingFocus, 0); break;
+    case WM_NCDESTROY: RemoveWindowSubclass(option, &OptionSubclass, 0); break;
     default: break;
     }
     return DefSubclassProc(option, message, wParam, lParam);
@@ -51,7 +51,7 @@ LRESULT CALLBACK DrawingFocus(HWND option, UINT message, WPARAM wParam, LPARAM l
 void PrepareOption(HWND option, bool& takingFocus)
 {
     SendMessageW(option, BM_SETDONTCLICK, TRUE, 0);
-    SetWindowSubclass(option, &DrawingFocus, 0, reinterpret_cast<DWORD_PTR>(&takingFocus));
+    SetWindowSubclass(option, &OptionSubclass, 0, reinterpret_cast<DWORD_PTR>(&takingFocus));
 }
 
 }  // namespace abaquino::win32
