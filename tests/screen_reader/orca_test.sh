@@ -98,7 +98,9 @@ entry="$("$here/find_control.py" text Importo)"
 keys c 1 0 0 0 Tab Right                   # a change of currency
 keys Tab c space space plus 3 Return       # the on-screen keys: the focus is on "1"
 keys c 1 slash 0 Return                    # a failure
-keys alt+i; sleep 2; keys Escape            # the About window
+keys alt+i                                 # the About window, heard whole before it closes
+for _ in $(seq 50); do "$here/find_control.py" focused-button OK && break; sleep 0.2; done
+sleep 2; keys Escape
 # The conversion display, which only the mouse reaches: its label and currency with the amount.
 # Whether Orca says the whole display on the click itself is a race of Orca's own: when the window
 # has moved the focus before Orca handles the press, Orca takes the focus silently and says only
