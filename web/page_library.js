@@ -240,13 +240,19 @@ mergeInto(LibraryManager.library, {
 
   // Modal as on the desktop: the main window takes no input while it is open. The window itself
   // takes the focus, so that a screen reader reads it whole, name and facts (Enter and Esc work as
-  // on its button); the main window is made inert only then, as a focus that vanished with it
-  // would leave the reader silent where it was.
+  // on its button); the main window is made inert only once a frame has been drawn with that
+  // focus. Made inert at once, the main window left the accessibility tree in the same update as
+  // the focus came: Orca 48 then moved its focus from the vanished key into the window's caption
+  // first, took the window's own focus for a move within it, and said nothing of it.
   abaquino_show_about: function () {
     var about = document.getElementById('frmAbout');
     about.show();
     about.focus();
-    document.getElementById('menu').inert = document.getElementById('Form1-client').inert = true;
+    requestAnimationFrame(function () {
+      requestAnimationFrame(function () {
+        if (about.open) document.getElementById('menu').inert = document.getElementById('Form1-client').inert = true;
+      });
+    });
   },
   abaquino_close_about: function () {
     var about = document.getElementById('frmAbout');
