@@ -122,7 +122,7 @@ if ! kill -0 "$orca" 2>/dev/null; then
 fi
 # Orca writes its debug file in blocks; on SIGTERM it says goodbye and writes out the rest.
 kill -TERM "$orca"
-for _ in $(seq 100); do
+for _ in $(seq 300); do  # up to 30 s: a loaded machine's Orca may still be speaking what is queued
   grep -q "Screen reader off" "$scratch/orca.debug" 2>/dev/null && break
   sleep 0.1
 done
