@@ -5,7 +5,7 @@
   chromium_test.py page FOLDER AXE_JS    the page as built: real keys and clicks through WebDriver,
                                          axe-core, its Content-Security-Policy, no requests
 """
-import gzip, http.server, pathlib, shutil, subprocess, sys, tempfile, threading, time, urllib.request
+import gzip, http.server, pathlib, re, shutil, subprocess, sys, tempfile, threading, time, urllib.request
 from importlib.machinery import SourceFileLoader
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -271,41 +271,107 @@ def ship_changed_build(page, site):
     check(shipped.returncode == 0, "a changed build is shipped %s" % shipped.stderr[-300:])
 
 
+def kept_sets(driver):
+    return driver.execute_async_script("caches.keys().then(arguments[0])")
+
+
+def taken_over(driver, site):
+    """Waits until the build in `site` has taken the page over, its set whole and no install pending."""
+    version = re.search(r"OWN \+ '([0-9a-f]+)'", (site / "sw.js").read_text()).group(1)
+    return wait(lambda: driver.execute_async_script(
+        "navigator.serviceWorker.getRegistration().then(r => caches.keys().then(names => arguments[0](!!r && !!r.active"
+        " && !r.installing && !r.waiting && names.some(n => n.endsWith(' %s') && n.includes(r.scope)))))" % version), 20)
+
+
+def serving(site, port=0, handler=serve_page.Handler):
+    server, url = serve_page.serve(str(site), port, handler=handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, url
+
+
+def stop(server):
+    server.shutdown()
+    server.server_close()
+
+
+class LateProgram(serve_page.Handler):
+    """A host where the program arrives seconds after the rest."""
+    def do_GET(self):
+        if self.path.endswith(".wasm"):
+            time.sleep(4)
+        super().do_GET()
+
+
 def offline_and_update(page, work):
+    """Offline after a first visit; an update comes whole, even with a second navigation while its
+    program is still arriving; another app's cache on the same origin is never touched."""
     site = work / "site"
     shutil.copytree(page, site)
-    server, url = serve_page.serve(str(site))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
+    server, url = serving(site)
     driver = browser()
     try:
         started(driver, url)
-        check(wait(lambda: driver.execute_script("return !!navigator.serviceWorker.controller")), "a worker takes the page")
-        server.shutdown()
-        server.server_close()
+        check(taken_over(driver, site), "a worker takes the page")
+        driver.execute_async_script("caches.open('other-app-offline').then(() => arguments[0]())")
+        stop(server)
         driver.refresh()
         keys(driver, "12+3", Keys.ENTER)
         check(started(driver) and value(driver, "txtDisplay") == "15", "reloaded with the server gone, 12+3 Enter gives 15")
 
         ship_changed_build(page, site)
         port = int(url.rsplit(":", 1)[1].strip("/"))
-        server, _ = serve_page.serve(str(site), port)
-        threading.Thread(target=server.serve_forever, daemon=True).start()
+        server, _ = serving(site, port, LateProgram)
         new = {path.name for path in site.iterdir()}
+        installing = lambda: driver.execute_async_script(
+            "navigator.serviceWorker.getRegistration().then(r => arguments[0](!!r.installing))")
+        build = lambda: [name in new for name in loaded(driver, ".js") + loaded(driver, ".wasm")]
         seen = []
-        for _ in range(2):
+        # The browser looks for a new worker when the page is opened: once the new build is
+        # installing, with its program still on the way, the page is opened again.
+        for _ in range(3):
             driver.refresh()
             started(driver)
-            seen.append([name in new for name in loaded(driver, ".js") + loaded(driver, ".wasm")])
-            version = (site / "sw.js").read_text().split("'abaquino-")[1].split("'")[0]
-            wait(lambda: driver.execute_async_script(
-                "navigator.serviceWorker.getRegistration().then(r => caches.has('abaquino-%s').then(kept =>"
-                " arguments[0](kept && !r.installing && !r.waiting)))" % version))
-        check(len(seen[0]) == 2 and len(set(seen[0])) == 1 and seen[1] == [True, True],
-              "an update comes whole: loader and program of one build, the new one on the second load %s" % seen)
-        server.shutdown()
-        server.server_close()
+            seen.append(build())
+            if wait(installing, 2):
+                break
+        driver.refresh()
+        started(driver)
+        seen.append(build())
+        meanwhile = installing()
+        taken_over(driver, site)
+        driver.refresh()
+        started(driver)
+        seen.append(build())
+        check(meanwhile and all(old == [False, False] for old in seen[:-1]) and seen[-1] == [True, True],
+              "an update comes whole: the old build while the new one's program arrives, a second navigation"
+              " meanwhile, then the new one %s" % seen)
+        stop(server)
+        driver.refresh()
+        keys(driver, "12+3", Keys.ENTER)
+        check(started(driver) and value(driver, "txtDisplay") == "15", "after the update, offline again: 12+3 Enter gives 15")
+        sets = kept_sets(driver)
+        check("other-app-offline" in sets and len(sets) == 2, "one set of its own kept, another app's cache untouched %s" % sets)
     finally:
         driver.quit()
+
+
+def two_paths(page, work):
+    """Two Abaquinos on one host, at two paths, keep each other's sets."""
+    root = work / "host"
+    for path in ("one", "two"):
+        shutil.copytree(page, root / path)
+    shutil.copy(page / "index.html", root)
+    server, url = serving(root)
+    driver = browser()
+    try:
+        for path in ("one", "two", "one"):
+            started(driver, url + path + "/")
+            taken_over(driver, root / path)
+        sets = kept_sets(driver)
+        check(sorted(name.split()[1] for name in sets) == [url + "one/", url + "two/"], "two Abaquinos keep each other's sets %s" % sets)
+    finally:
+        driver.quit()
+        stop(server)
 
 
 def cannot_start(page, work):
@@ -400,6 +466,7 @@ def app(folder):
     work = pathlib.Path(tempfile.mkdtemp())
     try:
         offline_and_update(pathlib.Path(folder), work)
+        two_paths(pathlib.Path(folder), work)
         installable_and_served(folder)
         cannot_start(pathlib.Path(folder), work)
         busy_and_phone(folder)
