@@ -2,6 +2,7 @@
 
 #include "designs/about_design.h"
 #include "designs/form1_design.h"
+#include "web/phone_layout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,17 +34,6 @@ std::string Escaped(std::string_view text)
 std::string Attribute(std::string_view name, std::string_view value)
 {
     return value.empty() ? "" : " " + std::string(name) + "=\"" + Escaped(value) + '"';
-}
-
-// "cmdNumber(5)" as a selector.
-std::string Selector(std::string_view id)
-{
-    std::string selector = "#";
-    for (const char c : id) {
-        if (c == '(' || c == ')') selector += '\\';
-        selector += c;
-    }
-    return selector;
 }
 
 std::string Px(int twips) { return std::to_string(Pixels(twips)) + "px"; }
@@ -222,6 +212,16 @@ std::string CssColour(const Rgb& colour)
     return hex;
 }
 
+std::string Selector(std::string_view id)
+{
+    std::string selector = "#";
+    for (const char c : id) {
+        if (c == '(' || c == ')') selector += '\\';
+        selector += c;
+    }
+    return selector;
+}
+
 std::string ElementId(std::string_view name, int index)
 {
     return index == kNotInArray ? std::string(name) : std::string(name) + '(' + std::to_string(index) + ')';
@@ -274,14 +274,7 @@ std::string PageCss()
                ";width:" + Px(rule.x2 - rule.x1) + ";border-top:" + std::to_string(rule.pixelWidth) + "px solid " +
                CssColour(rule.colour) + "}\n";
     }
-    // On a narrow screen (a phone, or a desktop zoomed far in) the window fills the width, its
-    // proportions kept; a desktop at 100 % shows it as designed. The failure's message then stays
-    // within the window's width.
-    const std::string window = std::to_string(Pixels(kForm1.clientWidth)) + "px";
-    // The body's width (cqw) is the viewport's less any scrollbar of the page.
-    css += "@media (max-width:500px){body{padding:4px 0;container-type:inline-size}"
-           "#menu,#Form1-client{zoom:max(1,calc((100cqw - 8px) / " + window +
-           "))}#balloon{max-width:calc(" + window + " - " + Px(2 * entry.left) + ")}}\n";
+    css += PhoneCss();
     // The designed corner, moved in as far as a small viewport needs to show the whole window.
     css += "#frmAbout{left:max(0px,min(" + Px(kAboutLeft) + ",calc(100% - " + Px(kAbout.clientWidth) +
            " - 2px)));top:max(0px,min(" + Px(kAboutTop) + ",calc(100% - " + Px(kAbout.clientHeight) + " - 28px)))}\n";

@@ -38,4 +38,7 @@ std::string CssColour(const designs::Rgb& colour);
 // The element id of a designed control: its object name, "cmdNumber(5)".
 std::string ElementId(std::string_view name, int index);
 
+// "#cmdNumber\\(5\\)": an element id as a selector.
+std::string Selector(std::string_view id);
+
 }  // namespace abaquino::web
