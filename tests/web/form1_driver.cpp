@@ -30,13 +30,13 @@ EM_JS(bool, DispatchKey, (const char* type, const char* key, const char* code, b
 
 // A copy or paste event with `text` on the clipboard (none when null); the text the page gave a
 // copy, or null when it left the clipboard alone.
+// Firefox gives such an event a clipboard of its own, not the one passed: the event's is used.
 EM_JS(bool, DispatchClipboard, (const char* type, const char* text, char* copied, int size), {
-  var data = new DataTransfer();
-  if (text) data.setData('text/plain', Module.textAt(text));
-  var event = new ClipboardEvent(Module.textAt(type), {clipboardData: data, bubbles: true, cancelable: true});
+  var event = new ClipboardEvent(Module.textAt(type), {clipboardData: new DataTransfer(), bubbles: true, cancelable: true});
+  if (text) event.clipboardData.setData('text/plain', Module.textAt(text));
   var taken = !(document.activeElement || document.body).dispatchEvent(event);
   if (!taken || Module.textAt(type) !== 'copy') return false;
-  Module.textInto(data.getData('text/plain'), copied, size);
+  Module.textInto(event.clipboardData.getData('text/plain'), copied, size);
   return true;
 });
 

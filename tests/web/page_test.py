@@ -1,16 +1,19 @@
 #!/usr/bin/python3
-"""The page in a real headless Chromium, served as a user would serve it (scripts/serve-page).
+"""The page in real browsers, served as a user would serve it (scripts/serve-page): Chromium,
+Firefox and WebKit (engines.py), each driven through its own automation with real keys and clicks.
 
-  chromium_test.py scenarios FOLDER      the shared window scenarios, compiled with the page
-  chromium_test.py page FOLDER AXE_JS    the page as built: real keys and clicks through WebDriver,
-                                         axe-core, its Content-Security-Policy, no requests
+  page_test.py ENGINE scenarios FOLDER     the shared window scenarios, compiled with the page
+  page_test.py ENGINE page FOLDER AXE_JS   the page as built: real keys and clicks, axe-core, its
+                                           Content-Security-Policy, no requests
+  page_test.py ENGINE app FOLDER           offline, updated whole, honest when it cannot start, at
+                                           home on a phone
+ENGINE is Chromium, Firefox or WebKit. A check that only one engine can make says so.
 """
 import gzip, http.server, pathlib, re, shutil, subprocess, sys, tempfile, threading, time, urllib.request
 from importlib.machinery import SourceFileLoader
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+
+import engines
 
 failures = []
 
@@ -21,6 +24,14 @@ def check(ok, what):
         failures.append(what)
 
 
+def only_in(engine, *names):
+    """True where the engine can make the check; otherwise says which check it cannot make."""
+    if engine.name in names:
+        return True
+    print("--   %s cannot tell (only %s):" % (engine.name, " and ".join(names)), end=" ")
+    return False
+
+
 # The page is served as README tells a host to serve it, by the same server.
 serve_page = SourceFileLoader("serve_page", str(pathlib.Path(__file__).parents[2] / "scripts/serve-page")).load_module()
 
@@ -28,26 +39,20 @@ serve_page = SourceFileLoader("serve_page", str(pathlib.Path(__file__).parents[2
 def serve(folder, **how):
     requests = []
     server, url = serve_page.serve(folder, requested=requests, **how)
+    server.handle_error = lambda *_: None  # a browser that drops a request it no longer needs
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return url, requests
 
 
-def started(driver, url=None):
+def started(engine, url=None):
     if url:
-        driver.get(url)
-    return wait(lambda: driver.execute_script("return performance.getEntriesByName('abaquino-ready').length > 0"))
+        engine.open(url)
+    return wait(lambda: engine.run("return performance.getEntriesByName('abaquino-ready').length > 0"))
 
 
 def browser():
-    options = webdriver.ChromeOptions()
-    for argument in ["--headless", "--no-sandbox", "--disable-gpu", "--window-size=640,480", "--lang=it"]:
-        options.add_argument(argument)
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    # Every refusal of the page's policy is kept, from the first byte on.
-    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source":
-        "window.refused = []; document.addEventListener('securitypolicyviolation',"
-        " e => window.refused.push(e.violatedDirective + ' ' + e.blockedURI));"})
-    return driver
+    """Chromium's own driver, for the screenshots and the benchmark."""
+    return engines.Chromium().driver
 
 
 def wait(condition, seconds=10):
@@ -59,42 +64,33 @@ def wait(condition, seconds=10):
     return False
 
 
-def scenarios(folder):
+def scenarios(engine, folder):
     url, _ = serve(folder)
-    driver = browser()
-    try:
-        driver.get(url + "tests.html")
-        wait(lambda: driver.title.startswith("done"), 150)
-        print("\n".join(driver.execute_script("return Module.output")))
-        check(driver.title == "done 0", "the shared scenarios pass on the page")
-    finally:
-        driver.quit()
+    engine.open(url + "tests.html")
+    title = lambda: engine.run("return document.title")
+    wait(lambda: title().startswith("done"), 150)
+    print("\n".join(engine.run("return Module.output")))
+    check(title() == "done 0", "the shared scenarios pass on the page in %s" % engine.name)
 
 
-def value(driver, id):
-    return driver.find_element(By.ID, id).get_attribute("value")
+def value(engine, id):
+    return engine.run("return document.getElementById(arguments[0]).value", id)
 
 
-def keys(driver, *typed):
-    webdriver.ActionChains(driver).send_keys(*typed).perform()
+def checked(engine, id):
+    return engine.run("return document.getElementById(arguments[0]).checked", id)
 
 
-def chord(driver, key, *held):
-    actions = webdriver.ActionChains(driver)
-    for modifier in held:
-        actions.key_down(modifier)
-    actions.send_keys(key)
-    for modifier in held:
-        actions.key_up(modifier)
-    actions.perform()
+def shown(engine, id):
+    return engine.run("const e = document.getElementById(arguments[0]); return !!e && e.getClientRects().length > 0", id)
 
 
-def alt(driver, letter):
-    chord(driver, letter, Keys.ALT)
+def alt(engine, letter):
+    engine.chord(letter, Keys.ALT)
 
 
-def focused(driver):
-    return driver.switch_to.active_element.get_attribute("id")
+def focused(engine):
+    return engine.run("return document.activeElement.id")
 
 
 # The ids of the elements of `selector` whose text is not whole: wider than its box, or cut off by
@@ -110,144 +106,150 @@ CUT_OFF = """return Array.from(document.querySelectorAll(arguments[0])).filter(e
 TEXTS = "#balloon, #Form1-client input[type=text], #Form1-client .label, #frmAbout .label, #frmAbout-caption"
 
 
-def axe(driver, axe_js, when):
-    driver.execute_script(open(axe_js).read())
-    found = driver.execute_async_script("axe.run(document).then(r => arguments[0](r.violations.map("
-                                        "v => v.id + ': ' + v.nodes.map(n => n.target).join(' '))))")
+def axe(engine, axe_js, when):
+    engine.run(open(axe_js).read() + "; window.axe = axe;")
+    found = engine.run("return axe.run(document).then(r => r.violations.map(v => v.id + ': ' + v.nodes.map(n => n.target).join(' ')))")
     check(not found, "axe-core finds nothing %s %s" % (when, found))
 
 
-def page(folder, axe_js):
+def page(engine, folder, axe_js):
     url, requests = serve(folder)
-    driver = browser()
-    try:
-        driver.get(url)
-        check(wait(lambda: driver.execute_script("return typeof Module == 'object' && Module.calledRun")),
-              "the page's program runs")
-        # Loaded once the browser has asked for nothing more for a second (the icon comes late).
-        count = -1
-        while count != len(requests):
-            count = len(requests)
-            time.sleep(1)
-        loaded = list(requests)
-        axe(driver, axe_js, "on the main window")
+    engine.open(url)
+    check(wait(lambda: engine.run("return typeof Module == 'object' && Module.calledRun")), "the page's program runs")
+    # Loaded once the browser has asked for nothing more for a second (the icon comes late).
+    count = -1
+    while count != len(requests):
+        count = len(requests)
+        time.sleep(1)
+    loaded = list(requests)
+    axe(engine, axe_js, "on the main window")
 
-        keys(driver, "12+3", Keys.ENTER)
-        check((value(driver, "txtDisplay"), value(driver, "TxtDisplay1")) == ("15", "0,01"), "12+3 Enter shows 15, 0,01")
-        check(wait(lambda: driver.find_element(By.ID, "announcer").get_attribute("textContent") == "15, in euro 0,01"),
-              "the live region says \"15, in euro 0,01\"")
+    engine.keys("12+3", Keys.ENTER)
+    check((value(engine, "txtDisplay"), value(engine, "TxtDisplay1")) == ("15", "0,01"), "12+3 Enter shows 15, 0,01")
+    check(wait(lambda: engine.run("return document.getElementById('announcer').textContent") == "15, in euro 0,01"),
+          "the live region says \"15, in euro 0,01\"")
 
-        # The browser's own copy and paste events, from a read-only entry.
-        for letter in ("c", "v"):
-            chord(driver, letter, Keys.CONTROL)
-            keys(driver, "C5" if letter == "c" else "")
-        check(value(driver, "txtDisplay") == "15", "Ctrl+C, C 5 and Ctrl+V give 15 back")
-        chord(driver, "c", Keys.CONTROL, Keys.SHIFT)
-        keys(driver, "C")
-        chord(driver, "v", Keys.CONTROL)
-        check(value(driver, "txtDisplay") == "0,01", "Ctrl+Shift+C copies the conversion")
-        order = driver.execute_script("return Array.from(document.querySelectorAll('#Form1-client [data-place]'),"
-                                      " e => [Math.round(e.getBoundingClientRect().top), e.getBoundingClientRect().left])")
-        check(order == sorted(order), "the document's order is the order seen, row by row %s" % order)
+    # The browser's own copy and paste events, from a read-only entry.
+    for letter in ("c", "v"):
+        engine.chord(letter, Keys.CONTROL)
+        engine.keys("C5" if letter == "c" else "")
+    check(value(engine, "txtDisplay") == "15", "Ctrl+C, C 5 and Ctrl+V give 15 back")
+    engine.chord("c", Keys.CONTROL, Keys.SHIFT)
+    engine.keys("C")
+    engine.chord("v", Keys.CONTROL)
+    check(value(engine, "txtDisplay") == "0,01", "Ctrl+Shift+C copies the conversion")
+    order = engine.run("return Array.from(document.querySelectorAll('#Form1-client [data-place]'),"
+                       " e => [Math.round(e.getBoundingClientRect().top), e.getBoundingClientRect().left])")
+    check(order == sorted(order), "the document's order is the order seen, row by row %s" % order)
 
-        keys(driver, Keys.TAB)
-        check(focused(driver) == "OptBEuro", "Tab reaches the chosen option")
-        # The other keys, for real: Shift+Tab goes back, an arrow chooses, Space presses the focused
-        # key, Backspace and Delete take back a digit; a label chooses its option.
-        chord(driver, Keys.TAB, Keys.SHIFT)
-        back = focused(driver)
-        keys(driver, "C", Keys.TAB, Keys.ARROW_RIGHT, Keys.TAB, " ", " ", "7", Keys.BACKSPACE, "3", Keys.DELETE, "/2-5", Keys.ENTER)
-        check((back, value(driver, "txtDisplay")) == ("txtDisplay", "0,5") and driver.find_element(By.ID, "OptBLire").is_selected(),
-              "Shift+Tab, Right, Space, Backspace, Delete and the operators: 0,5 in lire")
-        for label, option in (("Label3", "OptBEuro"), ("Label2", "OptBLire"), ("Label3", "OptBEuro")):
-            driver.find_element(By.ID, label).click()
-            check(driver.find_element(By.ID, option).is_selected(), "a click on %s chooses %s" % (label, option))
+    engine.keys(Keys.TAB)
+    check(focused(engine) == "OptBEuro", "Tab reaches the chosen option")
+    # The other keys, for real: Shift+Tab goes back, an arrow chooses, Space presses the focused
+    # key, Backspace and Delete take back a digit; a label chooses its option.
+    engine.chord(Keys.TAB, Keys.SHIFT)
+    back = focused(engine)
+    engine.keys("C", Keys.TAB, Keys.ARROW_RIGHT, Keys.TAB)
+    if only_in(engine, "Chromium", "WebKit"):
+        engine.keys(" ", " ")
+    else:
+        print("Space on a focused key: a headless Firefox window never has the system's focus, and"
+              " Firefox presses no focused button without it (its focus manager's own rule)")
+        engine.keys("11")
+    engine.keys("7", Keys.BACKSPACE, "3", Keys.DELETE, "/2-5", Keys.ENTER)
+    check((back, value(engine, "txtDisplay")) == ("txtDisplay", "0,5") and checked(engine, "OptBLire"),
+          "Shift+Tab, Right, Space, Backspace, Delete and the operators: 0,5 in lire")
+    for label, option in (("Label3", "OptBEuro"), ("Label2", "OptBLire"), ("Label3", "OptBEuro")):
+        engine.click(label)
+        check(checked(engine, option), "a click on %s chooses %s" % (label, option))
 
-        driver.find_element(By.ID, "txtDisplay").click()
-        keys(driver, "100000000000000***")
-        balloon = driver.find_element(By.ID, "balloon")
-        check(balloon.text == "Importo troppo grande per la conversione", "the failure shows its message")
-        cut = driver.execute_script(CUT_OFF, TEXTS)
-        check(cut == [], "every text is whole, the failure's message too %s" % cut)
-        # The middle of the Lire option, which the balloon covers: the click must go through it.
-        at = driver.execute_script("var o = document.getElementById('OptBLire').getBoundingClientRect(),"
-                                   " b = document.getElementById('balloon').getBoundingClientRect(),"
-                                   " x = o.x + o.width / 2, y = o.y + o.height / 2;"
-                                   " return [x, y, b.left < x && x < b.right && b.top < y && y < b.bottom]")
-        check(at[2], "the balloon lies over the Lire option")
-        actions = webdriver.ActionChains(driver)
-        actions.w3c_actions.pointer_action.move_to_location(int(at[0]), int(at[1])).click()
-        actions.perform()
-        check(driver.find_element(By.ID, "OptBLire").is_selected() and not balloon.is_displayed(),
-              "a click through the balloon chooses Lire and closes it")
+    engine.click("txtDisplay")
+    engine.keys("100000000000000***")
+    check(engine.run("return document.getElementById('balloon').textContent") == "Importo troppo grande per la conversione"
+          and shown(engine, "balloon"), "the failure shows its message")
+    cut = engine.run(CUT_OFF, TEXTS)
+    check(cut == [], "every text is whole, the failure's message too %s" % cut)
+    # The middle of the Lire option, which the balloon covers: the click must go through it.
+    at = engine.run("var o = document.getElementById('OptBLire').getBoundingClientRect(),"
+                    " b = document.getElementById('balloon').getBoundingClientRect(),"
+                    " x = o.x + o.width / 2, y = o.y + o.height / 2;"
+                    " return [x, y, b.left < x && x < b.right && b.top < y && y < b.bottom]")
+    check(at[2], "the balloon lies over the Lire option")
+    engine.click_at(at[0], at[1])
+    check(checked(engine, "OptBLire") and not shown(engine, "balloon"), "a click through the balloon chooses Lire and closes it")
 
+    if only_in(engine, "Chromium"):
         # What a screen reader gets from the browser: every control's designed name and description.
-        heard = {n["name"]["value"]: n.get("description", {}).get("value") for n in
-                 driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        tree = engine.cdp("Accessibility.getFullAXTree", {})["nodes"]
+        heard = {n["name"]["value"]: n.get("description", {}).get("value") for n in tree
                  if not n.get("ignored") and n["role"]["value"] in ("textbox", "radio", "button") and "name" in n}
-        groups = [n["name"]["value"] for n in driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
-                  if n["role"]["value"] == "radiogroup"]
+        groups = [n["name"]["value"] for n in tree if n["role"]["value"] == "radiogroup"]
         check(groups == ["Converti in:"], "the options are one group, \"Converti in:\" %s" % groups)
         check(len(heard) == 24 and all(heard.values())
               and heard["Importo convertito"] == "L'importo nella valuta scelta, in lire",
               "every control has its name and description, the conversion's in the chosen currency")
+    else:
+        print("the names a screen reader gets (Orca reads them in Chromium and Firefox)")
 
-        for close, name in ((Keys.ENTER, "Enter"), (Keys.ESCAPE, "Esc")):
-            focus = focused(driver)
-            alt(driver, "i")
-            about = driver.find_element(By.ID, "frmAbout")
-            check(about.is_displayed(), "Alt+I opens the About window")
-            if name == "Enter":
-                axe(driver, axe_js, "with the About window open")
-                cut = driver.execute_script(CUT_OFF, TEXTS)
-                check(cut == [], "the About window's texts are whole %s" % cut)
-            keys(driver, close)
-            check(not about.is_displayed() and focused(driver) == focus,
-                  "%s closes it and gives the focus back to %s" % (name, focus))
+    for close, name in ((Keys.ENTER, "Enter"), (Keys.ESCAPE, "Esc")):
+        focus = focused(engine)
+        alt(engine, "i")
+        check(shown(engine, "frmAbout"), "Alt+I opens the About window")
+        if name == "Enter":
+            axe(engine, axe_js, "with the About window open")
+            cut = engine.run(CUT_OFF, TEXTS)
+            check(cut == [], "the About window's texts are whole %s" % cut)
+        engine.keys(close)
+        check(wait(lambda: not shown(engine, "frmAbout"), 2) and focused(engine) == focus,
+              "%s closes it and gives the focus back to %s" % (name, focus))
 
-        check(driver.execute_script("return document.cookie === '' && localStorage.length === 0"
-                                    " && sessionStorage.length === 0"), "no cookies and nothing stored")
-        # Chromium may ask again for the tab's icon, which the page already had: that is the browser's.
-        later = [path for path in requests[len(loaded):] if path != "/abaquino.svg"]
-        check(later == [], "no request after loading %s" % later)
-        check(set(loaded) <= {"/"} | {"/" + path.name for path in pathlib.Path(folder).iterdir()},
-              "only the page's own files were loaded %s" % loaded)
-        check(driver.execute_script("return window.refused") == [], "nothing of the page was refused by its policy")
-        # The policy holds: a script from text and a request elsewhere are refused.
-        driver.execute_script("var s = document.createElement('script'); s.textContent = 'window.ran = 1';"
-                              " document.head.appendChild(s); fetch('http://127.0.0.2:9/').catch(() => {});")
-        # Refused by both the header and the page's own copy of the policy.
-        check(wait(lambda: {r.split()[0].split("-elem")[0] for r in driver.execute_script("return window.refused")}
-                   == {"script-src", "connect-src"})
-              and not driver.execute_script("return window.ran"), "its policy refuses inline script and other origins")
-        # The menu bar's own keys, once an entry has the focus; its focus shows in forced colours.
-        driver.execute_script("document.getElementById('Esci(1)').focus()")
-        keys(driver, Keys.ARROW_RIGHT)
-        driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors", "value": "active"}]})
-        ring = driver.execute_script("const s = getComputedStyle(document.activeElement);"
-                                     " return s.outlineStyle != 'none' && parseFloat(s.outlineWidth) > 0")
-        driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
-        check(focused(driver) == "Informazioni" and ring, "Right moves along the menu; its focus shows in forced colours")
-        about_shown = lambda: any(e.is_displayed() for e in driver.find_elements(By.ID, "frmAbout"))
-        for key in (Keys.ENTER, " "):
-            driver.execute_script("document.getElementById('Informazioni').focus()")
-            keys(driver, key)
-            check(wait(about_shown), "%r on a menu entry chooses it" % key)
-            keys(driver, Keys.ESCAPE)
-            # Closed, it gives the focus back; only then is the next entry focused.
-            wait(lambda: not about_shown())
-        chord(driver, "e", Keys.META)
-        check(driver.find_elements(By.ID, "Form1") != [], "Cmd+E is not Alt+E")
-        alt(driver, "e")
-        check(driver.find_elements(By.ID, "Form1") == [] and focused(driver) == "closed"
-              and driver.find_elements(By.ID, "announcer") != [],
-              "Alt+E ends the calculator, its closing line has the focus and the live region stays")
-    finally:
-        driver.quit()
+    check(engine.run("return document.cookie === '' && localStorage.length === 0 && sessionStorage.length === 0"),
+          "no cookies and nothing stored")
+    # A browser may ask again for the tab's icon, which the page already had: that is the browser's.
+    later = [path for path in requests[len(loaded):] if path not in ("/abaquino.svg", "/favicon.ico")]
+    check(later == [], "no request after loading %s" % later)
+    check(set(loaded) - {"/favicon.ico"} <= {"/"} | {"/" + path.name for path in pathlib.Path(folder).iterdir()},
+          "only the page's own files were loaded %s" % loaded)
+    if only_in(engine, "Chromium", "Firefox"):
+        check(engine.run("return window.refused") == [], "nothing of the page was refused by its policy")
+    else:
+        print("the refusals from the page's first byte on")
+        engine.run(engines.KEEP_REFUSALS)
+    # The policy holds: a script from text and a request elsewhere are refused.
+    engine.run("var s = document.createElement('script'); s.textContent = 'window.ran = 1';"
+               " document.head.appendChild(s); fetch('http://127.0.0.2:9/').catch(() => {});")
+    # Refused by both the header and the page's own copy of the policy.
+    check(wait(lambda: {r.split()[0].split("-elem")[0] for r in engine.run("return window.refused")}
+               == {"script-src", "connect-src"})
+          and not engine.run("return window.ran"), "its policy refuses inline script and other origins")
+    # The menu bar's own keys, once an entry has the focus; its focus shows in forced colours.
+    engine.run("document.getElementById('Esci(1)').focus()")
+    engine.keys(Keys.ARROW_RIGHT)
+    check(focused(engine) == "Informazioni", "Right moves along the menu")
+    if only_in(engine, "Chromium"):
+        engine.cdp("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors", "value": "active"}]})
+        ring = engine.run("const s = getComputedStyle(document.activeElement);"
+                          " return s.outlineStyle != 'none' && parseFloat(s.outlineWidth) > 0")
+        engine.cdp("Emulation.setEmulatedMedia", {"features": []})
+        check(ring, "the menu's focus shows in forced colours")
+    else:
+        print("forced colours, which only Chromium's automation emulates")
+    for key in (Keys.ENTER, " "):
+        engine.run("document.getElementById('Informazioni').focus()")
+        engine.keys(key)
+        check(wait(lambda: shown(engine, "frmAbout")), "%r on a menu entry chooses it" % key)
+        engine.keys(Keys.ESCAPE)
+        # Closed, it gives the focus back; only then is the next entry focused.
+        wait(lambda: not shown(engine, "frmAbout"))
+    engine.chord("e", Keys.META)
+    check(shown(engine, "Form1"), "Cmd+E is not Alt+E")
+    alt(engine, "e")
+    check(wait(lambda: not shown(engine, "Form1"), 2) and focused(engine) == "closed" and shown(engine, "announcer") is not None
+          and engine.run("return !!document.getElementById('announcer')"),
+          "Alt+E ends the calculator, its closing line has the focus and the live region stays")
 
 
-def loaded(driver, extension):
-    return [e.split("/")[-1] for e in driver.execute_script("return performance.getEntriesByType('resource').map(e => e.name)")
+def loaded(engine, extension):
+    return [e.split("/")[-1] for e in engine.run("return performance.getEntriesByType('resource').map(e => e.name)")
             if e.endswith(extension)]
 
 
@@ -271,20 +273,21 @@ def ship_changed_build(page, site):
     check(shipped.returncode == 0, "a changed build is shipped %s" % shipped.stderr[-300:])
 
 
-def kept_sets(driver):
-    return driver.execute_async_script("caches.keys().then(arguments[0])")
+def kept_sets(engine):
+    return engine.run("return caches.keys()")
 
 
-def taken_over(driver, site):
+def taken_over(engine, site):
     """Waits until the build in `site` has taken the page over, its set whole and no install pending."""
     version = re.search(r"OWN \+ '([0-9a-f]+)'", (site / "sw.js").read_text()).group(1)
-    return wait(lambda: driver.execute_async_script(
-        "navigator.serviceWorker.getRegistration().then(r => caches.keys().then(names => arguments[0](!!r && !!r.active"
-        " && !r.installing && !r.waiting && names.some(n => n.endsWith(' %s') && n.includes(r.scope)))))" % version), 20)
+    return wait(lambda: engine.run(
+        "return navigator.serviceWorker.getRegistration().then(r => caches.keys().then(names => !!r && !!r.active"
+        " && !r.installing && !r.waiting && names.some(n => n.endsWith(' %s') && n.includes(r.scope))))" % version), 20)
 
 
 def serving(site, port=0, handler=serve_page.Handler):
     server, url = serve_page.serve(str(site), port, handler=handler)
+    server.handle_error = lambda *_: None
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server, url
 
@@ -302,96 +305,106 @@ class LateProgram(serve_page.Handler):
         super().do_GET()
 
 
-def offline_and_update(page, work):
+def offline_and_update(make, page, work):
     """Offline after a first visit; an update comes whole, even with a second navigation while its
     program is still arriving; another app's cache on the same origin is never touched."""
     site = work / "site"
     shutil.copytree(page, site)
     server, url = serving(site)
-    driver = browser()
+    engine = make()
     try:
-        started(driver, url)
-        check(taken_over(driver, site), "a worker takes the page")
-        driver.execute_async_script("caches.open('other-app-offline').then(() => arguments[0]())")
+        started(engine, url)
+        check(taken_over(engine, site), "a worker takes the page")
+        engine.run("return caches.open('other-app-offline').then(() => true)")
         stop(server)
-        driver.refresh()
-        keys(driver, "12+3", Keys.ENTER)
-        check(started(driver) and value(driver, "txtDisplay") == "15", "reloaded with the server gone, 12+3 Enter gives 15")
+        engine.reload()
+        engine.keys("12+3", Keys.ENTER)
+        check(started(engine) and value(engine, "txtDisplay") == "15", "reloaded with the server gone, 12+3 Enter gives 15")
 
         ship_changed_build(page, site)
         port = int(url.rsplit(":", 1)[1].strip("/"))
         server, _ = serving(site, port, LateProgram)
         new = {path.name for path in site.iterdir()}
-        installing = lambda: driver.execute_async_script(
-            "navigator.serviceWorker.getRegistration().then(r => arguments[0](!!r.installing))")
-        build = lambda: [name in new for name in loaded(driver, ".js") + loaded(driver, ".wasm")]
+        installing = lambda: engine.run("return navigator.serviceWorker.getRegistration().then(r => !!r.installing)")
+        build = lambda: [name in new for name in loaded(engine, ".js") + loaded(engine, ".wasm")]
         seen = []
         # The browser looks for a new worker when the page is opened: once the new build is
         # installing, with its program still on the way, the page is opened again.
         for _ in range(3):
-            driver.refresh()
-            started(driver)
+            engine.reload()
+            started(engine)
             seen.append(build())
             if wait(installing, 2):
                 break
-        driver.refresh()
-        started(driver)
+        engine.reload()
+        started(engine)
         seen.append(build())
         meanwhile = installing()
-        taken_over(driver, site)
-        driver.refresh()
-        started(driver)
+        taken_over(engine, site)
+        engine.reload()
+        started(engine)
         seen.append(build())
         check(meanwhile and all(old == [False, False] for old in seen[:-1]) and seen[-1] == [True, True],
               "an update comes whole: the old build while the new one's program arrives, a second navigation"
               " meanwhile, then the new one %s" % seen)
         stop(server)
-        driver.refresh()
-        keys(driver, "12+3", Keys.ENTER)
-        check(started(driver) and value(driver, "txtDisplay") == "15", "after the update, offline again: 12+3 Enter gives 15")
-        sets = kept_sets(driver)
+        engine.reload()
+        engine.keys("12+3", Keys.ENTER)
+        check(started(engine) and value(engine, "txtDisplay") == "15", "after the update, offline again: 12+3 Enter gives 15")
+        sets = kept_sets(engine)
         check("other-app-offline" in sets and len(sets) == 2, "one set of its own kept, another app's cache untouched %s" % sets)
     finally:
-        driver.quit()
+        engine.quit()
 
 
-def two_paths(page, work):
+def two_paths(make, page, work):
     """Two Abaquinos on one host, at two paths, keep each other's sets."""
     root = work / "host"
     for path in ("one", "two"):
         shutil.copytree(page, root / path)
     shutil.copy(page / "index.html", root)
     server, url = serving(root)
-    driver = browser()
+    engine = make()
     try:
         for path in ("one", "two", "one"):
-            started(driver, url + path + "/")
-            taken_over(driver, root / path)
-        sets = kept_sets(driver)
+            started(engine, url + path + "/")
+            taken_over(engine, root / path)
+        sets = kept_sets(engine)
         check(sorted(name.split()[1] for name in sets) == [url + "one/", url + "two/"], "two Abaquinos keep each other's sets %s" % sets)
     finally:
-        driver.quit()
+        engine.quit()
         stop(server)
 
 
-def cannot_start(page, work):
+def cannot_start(make, page, work):
     broken = {"missing": lambda wasm: wasm.unlink(), "corrupted": lambda wasm: wasm.write_bytes(b"\0asm broken")}
-    for case, breaking in list(broken.items()) + [("scripts off", None)]:
-        site = work / case
-        shutil.copytree(page, site)
-        if breaking:
-            breaking(next(site.glob("*.wasm")))
-        url, _ = serve(str(site))
-        driver = browser()
+    cases = list(broken.items()) + [("scripts off", None)]
+    for case, breaking in cases:
+        engine = make()
         try:
-            driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": breaking is None})
-            driver.get(url)
-            line = lambda: [e for e in driver.find_elements(By.CSS_SELECTOR, ".cannot-start") if e.is_displayed()]
-            shown = wait(lambda: line(), 2)
-            said = shown and line()[0].aria_role == "alert" and line()[0].text.startswith("Abaquino non può partire")
-            check(said, "%s: the page says it cannot start, as an alert: %s" % (case, shown and line()[0].text))
+            if not breaking and not only_in(engine, "Chromium"):
+                print("a page with scripts off")
+                continue
+            site = work / case
+            shutil.copytree(page, site)
+            if breaking:
+                breaking(next(site.glob("*.wasm")))
+            url, _ = serve(str(site))
+            if not breaking:
+                engine.cdp("Emulation.setScriptExecutionDisabled", {"value": True})
+                engine.driver.get(url)
+                line = engine.driver.find_element("css selector", "noscript + p, .cannot-start:not([hidden])")
+                check(line.aria_role == "alert" and line.text.startswith("Abaquino non può partire"),
+                      "%s: the page says it cannot start, as an alert: %s" % (case, line.text))
+                continue
+            engine.open(url)
+            said = lambda: engine.run("const e = document.querySelector('.cannot-start:not([hidden])');"
+                                      " return e && e.getAttribute('role') == 'alert' && e.textContent")
+            wait(lambda: said(), 3)
+            check((said() or "").startswith("Abaquino non può partire"),
+                  "%s: the page says it cannot start, as an alert: %s" % (case, said()))
         finally:
-            driver.quit()
+            engine.quit()
 
 
 class SlowProgram(serve_page.Handler):
@@ -401,62 +414,114 @@ class SlowProgram(serve_page.Handler):
         super().do_GET()
 
 
-def busy_and_phone(page):
+class Framing(serve_page.Handler):
+    """The page and, at /frame-WxH.html, a page of its own origin that frames it at that size: a
+    phone's viewport in every engine (WebKit's window cannot be made as narrow as a phone)."""
+    def do_GET(self):
+        size = re.fullmatch(r"/frame-(\d+)x(\d+)\.html", self.path)
+        if not size:
+            return super().do_GET()
+        self.framing = True
+        body = ('<!DOCTYPE html><body style="margin:0"><iframe src="./" width="%s" height="%s"'
+                ' style="border:0;display:block"></iframe>' % size.groups()).encode()
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def end_headers(self):
+        if getattr(self, "framing", False):
+            return http.server.SimpleHTTPRequestHandler.end_headers(self)
+        self.server.policy = self.server.policy.replace("frame-ancestors 'none'", "frame-ancestors 'self'")
+        super().end_headers()
+
+
+# The window in a frame of a phone's size, once its program runs: its keys' least height, its size,
+# whether the frame's page scrolls, and what is outside the frame's viewport.
+IN_FRAME = """const frame = document.querySelector('iframe'), w = frame && frame.contentWindow, d = w && w.document;
+if (!d || !w.performance.getEntriesByName('abaquino-ready').length) return null;
+const box = e => e.getBoundingClientRect(), window_ = box(d.getElementById('Form1'));
+const out = [...d.querySelectorAll('#Form1 [data-place], #menu button')].filter(e => {
+  const r = box(e); return r.left < 0 || r.top < 0 || r.right > w.innerWidth || r.bottom > w.innerHeight; }).map(e => e.id);
+return {keys: Math.min(...[...d.querySelectorAll('#Form1-client button')].map(b => box(b).height)),
+        width: w.innerWidth - window_.width, height: w.innerHeight - window_.height, outside: out,
+        scrolls: d.documentElement.scrollHeight > w.innerHeight || d.documentElement.scrollWidth > w.innerWidth}"""
+
+
+def busy_and_phone(make, page):
     url, _ = serve(page, handler=SlowProgram)
-    driver = browser()
+    engine = make()
     try:
-        driver.get(url)
-        busy = driver.find_element(By.ID, "Form1-client").get_attribute("aria-busy")
+        engine.open(url)
+        busy = engine.run("return document.getElementById('Form1-client').getAttribute('aria-busy')")
         # The entry has the focus from the start: a focus given after the load finds Orca in browse mode.
-        early_focus = driver.execute_script("return document.activeElement.id")
-        keys(driver, "12")
-        check(busy == "true" and early_focus == "txtDisplay" and started(driver) and value(driver, "txtDisplay") == "12"
-              and driver.find_element(By.ID, "Form1-client").get_attribute("aria-busy") is None,
+        early_focus = focused(engine)
+        engine.keys("12")
+        check(busy == "true" and early_focus == "txtDisplay" and started(engine) and value(engine, "txtDisplay") == "12"
+              and engine.run("return document.getElementById('Form1-client').getAttribute('aria-busy')") is None,
               "busy until ready, the entry focused already; 1 2 typed meanwhile are typed once ready")
         keys_high = "return Math.min(...Array.from(document.querySelectorAll('#Form1-client button'), b => b.getBoundingClientRect().height))"
-        check(driver.execute_script(keys_high) == 25, "a desktop browser shows the keys as designed")
-        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {"width": 390, "height": 844, "deviceScaleFactor": 1, "mobile": True})
-        width = driver.execute_script("return document.getElementById('Form1').getBoundingClientRect().width")
-        check(width >= 0.9 * 390 and driver.execute_script(keys_high) >= 40, "on a phone the window fills the width (%s px)" % width)
-        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {"width": 320, "height": 256, "deviceScaleFactor": 1, "mobile": False})
-        alt(driver, "i")
-        # The page's own box, whose width a page's scrollbar takes from the viewport.
-        sideways = ("const page = document.documentElement, about = document.getElementById('frmAbout');"
-                    " return page.scrollWidth - page.clientWidth + Math.max(0, about.getBoundingClientRect().right - page.clientWidth)")
-        ok = driver.find_element(By.ID, "frmAbout-cmdOK")
-        driver.execute_script("arguments[0].scrollIntoView()", ok)
-        reachable = driver.execute_script("const r = arguments[0].getBoundingClientRect();"
-                                          " return document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2) === arguments[0]", ok)
-        check(driver.execute_script(sideways) <= 0 and reachable, "at 320 px nothing scrolls sideways and About's OK is reachable")
+        check(engine.run(keys_high) == 25, "a desktop browser shows the keys as designed")
+
+        framed, _ = serve(page, handler=Framing)
+        for width, height in ((360, 740), (390, 844), (844, 390)):
+            engine.open(framed + "frame-%dx%d.html" % (width, height))
+            wait(lambda: engine.run(IN_FRAME))
+            seen = engine.run(IN_FRAME)
+            upright = width < height
+            fills = seen and seen["width"] <= 10 and seen["height"] <= 10
+            check(seen and fills and not seen["scrolls"] and not seen["outside"] and (seen["keys"] >= 48 or not upright),
+                  "%d x %d: the window fills the screen, nothing scrolls%s %s"
+                  % (width, height, ", keys at least 48 px high" if upright else "", seen))
+
+        if only_in(engine, "Chromium", "Firefox"):
+            engine.open(url)
+            started(engine)
+            engine.viewport(320, 256)
+            alt(engine, "i")
+            # The page's own box, whose width a page's scrollbar takes from the viewport.
+            sideways = ("const page = document.documentElement, about = document.getElementById('frmAbout');"
+                        " return page.scrollWidth - page.clientWidth + Math.max(0, about.getBoundingClientRect().right - page.clientWidth)")
+            reachable = engine.run("const ok = document.getElementById('frmAbout-cmdOK'); ok.scrollIntoView();"
+                                   " const r = ok.getBoundingClientRect();"
+                                   " return document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2) === ok")
+            check(engine.run(sideways) <= 0 and reachable, "at 320 px nothing scrolls sideways and About's OK is reachable")
+        else:
+            print("a window 320 px wide")
     finally:
-        driver.quit()
+        engine.quit()
 
 
-def installable_and_served(page):
+def installable_and_served(make, page):
     url, _ = serve(page)
     headers = urllib.request.urlopen(url).headers
     wasm = urllib.request.urlopen(url + next(pathlib.Path(page).glob("*.wasm")).name).headers
     check("frame-ancestors 'none'" in headers["Content-Security-Policy"] and headers["X-Content-Type-Options"] == "nosniff"
           and wasm["Content-Type"] == "application/wasm", "the server sends the policy, nosniff and the program's type")
+    engine = make()
+    if not only_in(engine, "Chromium"):
+        print("whether the page can be installed, and framing by another origin")
+        engine.quit()
+        return
     framing = tempfile.mkdtemp()
     pathlib.Path(framing, "index.html").write_text('<iframe src="%s"></iframe>' % url)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), lambda *a: http.server.SimpleHTTPRequestHandler(*a, directory=framing))
     threading.Thread(target=server.serve_forever, daemon=True).start()
-    driver = browser()
     try:
-        started(driver, url)
-        errors = driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"]
+        started(engine, url)
+        errors = engine.cdp("Page.getInstallabilityErrors", {})["installabilityErrors"]
         check(errors == [], "Chromium can install the page %s" % errors)
-        driver.get("http://127.0.0.1:%d/" % server.server_port)
-        driver.switch_to.frame(0)
-        check(driver.find_elements(By.ID, "Form1") == [], "a page of another origin cannot frame it")
+        engine.driver.get("http://127.0.0.1:%d/" % server.server_port)
+        engine.driver.switch_to.frame(0)
+        check(engine.driver.find_elements("id", "Form1") == [], "a page of another origin cannot frame it")
     finally:
-        driver.quit()
+        engine.quit()
         server.shutdown()
         shutil.rmtree(framing)
 
 
-def app(folder):
+def app(make, folder):
     """The page as an app: at most 50 KB for a first visit, offline after it, updated whole,
     installable, served with its headers, honest when it cannot start, busy until ready, at home on
     a phone and at 320 px."""
@@ -465,15 +530,23 @@ def app(folder):
     check(size <= 50 * 1024, "a first visit downloads at most 50 KB gzipped (%.1f KB)" % (size / 1024))
     work = pathlib.Path(tempfile.mkdtemp())
     try:
-        offline_and_update(pathlib.Path(folder), work)
-        two_paths(pathlib.Path(folder), work)
-        installable_and_served(folder)
-        cannot_start(pathlib.Path(folder), work)
-        busy_and_phone(folder)
+        offline_and_update(make, pathlib.Path(folder), work)
+        two_paths(make, pathlib.Path(folder), work)
+        installable_and_served(make, folder)
+        cannot_start(make, pathlib.Path(folder), work)
+        busy_and_phone(make, folder)
     finally:
         shutil.rmtree(work)
 
 
 if __name__ == "__main__":
-    {"scenarios": scenarios, "page": page, "app": app}[sys.argv[1]](*sys.argv[2:])
+    make, what = engines.ENGINES[sys.argv[1]], sys.argv[2]
+    if what == "app":
+        app(make, *sys.argv[3:])
+    else:
+        engine = make()
+        try:
+            {"scenarios": scenarios, "page": page}[what](engine, *sys.argv[3:])
+        finally:
+            engine.quit()
     sys.exit(1 if failures else 0)
