@@ -40,4 +40,12 @@ char32_t TypedCharacter(std::string_view key)
     return character;
 }
 
+char32_t TypedWithAlt(std::string_view key, std::string_view code)
+{
+    const char32_t typed = TypedCharacter(key);
+    const bool letter = (typed >= U'a' && typed <= U'z') || (typed >= U'A' && typed <= U'Z');
+    if (letter || code.size() != 4 || !code.starts_with("Key")) return typed;
+    return static_cast<char32_t>(code[3] - 'A' + 'a');
+}
+
 }  // namespace abaquino::web

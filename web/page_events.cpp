@@ -37,7 +37,8 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE bool abaquino_key_down(void* page, const char* key, const char* code, bool shift, bool control, bool alt)
 {
     using namespace abaquino::web;
-    return Step(page, [&](Form1Page& p) { return p.KeyDown(KeyOf(key, code), Held(shift, control, alt), TypedCharacter(key)); });
+    const char32_t typed = alt ? TypedWithAlt(key, code) : TypedCharacter(key);
+    return Step(page, [&](Form1Page& p) { return p.KeyDown(KeyOf(key, code), Held(shift, control, alt), typed); });
 }
 
 EMSCRIPTEN_KEEPALIVE void abaquino_key_up(void* page, const char* key, const char* code, bool shift, bool control, bool alt)

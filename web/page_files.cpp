@@ -3,6 +3,7 @@
 #include "designs/form1_design.h"
 #include "web/page_markup.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <stdexcept>
 
@@ -66,11 +67,25 @@ std::string Manifest(std::string_view pngIcon, std::string_view svgIcon)
            "}\n";
 }
 
+std::string WithoutComments(std::string_view script)
+{
+    std::string shipped;
+    while (!script.empty()) {
+        const std::size_t end = script.find('\n');
+        std::string_view line = script.substr(0, end);
+        script = end == std::string_view::npos ? std::string_view{} : script.substr(end + 1);
+        line.remove_prefix(std::min(line.find_first_not_of(' '), line.size()));
+        if (line.empty() || line.starts_with("//")) continue;
+        shipped.append(line).push_back('\n');
+    }
+    return shipped;
+}
+
 std::string ServiceWorker(std::string_view handWritten, std::string_view version, const std::vector<std::string>& files)
 {
     std::string list;
     for (const std::string& file : files) list += (list.empty() ? "'" : ", '") + file + "'";
-    return Replaced(Replaced(std::string(handWritten), "@VERSION@", version), "@FILES@", list);
+    return Replaced(Replaced(WithoutComments(handWritten), "@VERSION@", version), "@FILES@", list);
 }
 
 }  // namespace abaquino::web

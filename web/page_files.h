@@ -25,6 +25,10 @@ std::string LoaderOf(std::string_view loader, std::string_view programName, std:
 std::string Manifest(std::string_view pngIcon, std::string_view svgIcon);
 
 // The hand-written worker with its version and the files it keeps (relative to the page).
+// A hand-written script as shipped: without its whole-line comments and its indentation, which a
+// first visit would download for no one.
+std::string WithoutComments(std::string_view script);
+
 std::string ServiceWorker(std::string_view handWritten, std::string_view version, const std::vector<std::string>& files);
 
 }  // namespace abaquino::web

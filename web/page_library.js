@@ -43,6 +43,29 @@ mergeInto(LibraryManager.library, {
     // The menu bar's own keys while one of its entries has the focus (from a click): the arrows,
     // Home and End move along it, Enter and Space choose, Esc goes back to the entry. True when
     // the key was the menu's.
+    pasteAwaited: 0,
+    // Command+C copies through the asynchronous clipboard, as Safari sends no copy event without
+    // a selection, and the entry allows none; Command+V is the browser's paste, and where no paste
+    // event follows (Safari, on an entry that cannot be edited), the page reads the clipboard.
+    commandKey: function (page, pasteLimit, e) {
+      if (e.ctrlKey || e.altKey || e.shiftKey || !/^[cv]$/i.test(e.key)) return;
+      var clipboard = navigator.clipboard;
+      if (/c/i.test(e.key)) {
+        var text = abaquinoDocument.string(_abaquino_copy(page));
+        if (!text || !clipboard || !clipboard.writeText) return;  // the browser's copy event, if any
+        e.preventDefault();
+        clipboard.writeText(text).catch(function () {});
+        return;
+      }
+      clearTimeout(abaquinoDocument.pasteAwaited);
+      abaquinoDocument.pasteAwaited = setTimeout(function () {
+        var paste = function (text) {
+          _abaquino_paste(page, text ? abaquinoDocument.texts(page, [text.slice(0, pasteLimit)])[0] : 0);
+        };
+        if (!clipboard || !clipboard.readText) return paste('');
+        clipboard.readText().then(paste, function () { paste(''); });
+      }, 200);
+    },
     menuKey: function (menu, e) {
       var entries = Array.prototype.slice.call(menu.children);
       var at = entries.indexOf(document.activeElement);
@@ -73,9 +96,11 @@ mergeInto(LibraryManager.library, {
       listeners.push(function () { target.removeEventListener(type, handler, capture); });
     };
     var menu = document.getElementById('menu');
-    // Keys with Command (macOS) or the Windows key are the system's and the browser's.
+    // Keys with Command (macOS) or the Windows key are the system's and the browser's, but for
+    // Command+C and Command+V, a Mac's copy and paste.
     on(window, 'keydown', function (e) {
-      if (e.metaKey || d.menuKey(menu, e)) return;
+      if (e.metaKey) return d.commandKey(page, pasteLimit, e);
+      if (d.menuKey(menu, e)) return;
       if (d.key(_abaquino_key_down, page, e)) e.preventDefault();
     }, true);
     on(window, 'keyup', function (e) {
@@ -109,6 +134,7 @@ mergeInto(LibraryManager.library, {
       e.preventDefault();
     });
     on(document, 'paste', function (e) {
+      clearTimeout(d.pasteAwaited);
       e.preventDefault();
       var data = e.clipboardData;
       var text = data && data.types.indexOf('text/plain') >= 0
@@ -119,14 +145,17 @@ mergeInto(LibraryManager.library, {
     on(document.getElementById('frmAbout-cmdOK'), 'click', aboutDone);
     on(document.getElementById('frmAbout-close'), 'click', aboutDone);
     on(document.getElementById('frmAbout'), 'close', aboutDone);
-    d.detach = function () { listeners.forEach(function (off) { off(); }); };
+    d.detach = function () {
+      clearTimeout(d.pasteAwaited);
+      listeners.forEach(function (off) { off(); });
+    };
   },
 
   // The program has taken the window over: the keypad is no longer busy, and what was typed or
-  // clicked while it loaded (page_start.js) is handed to it now.
+  // clicked while it loaded (start.js) is handed to it now.
   abaquino_ready: function () {
     document.getElementById('Form1-client').removeAttribute('aria-busy');
-    if (Module['replayEarly']) Module['replayEarly']();
+    if (window.abaquinoStart) window.abaquinoStart.ready();
     performance.mark('abaquino-ready');  // the keypad works from here on, for anyone timing the page
   },
 

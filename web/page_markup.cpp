@@ -242,8 +242,9 @@ std::string PageHtml(const PageLinks& links)
            "<title>" + Escaped(kForm1.caption) + "</title>\n"
            "<link rel=\"icon\" href=\"abaquino.svg\">\n<link rel=\"stylesheet\" href=\"" + Escaped(links.style) + "\">\n" +
            (links.manifest.empty() ? "" : "<link rel=\"manifest\" href=\"" + Escaped(links.manifest) + "\">\n") +
+           (links.start.empty() ? "" : "<script src=\"" + Escaped(links.start) + "\" defer></script>\n") +
            "<script src=\"" + Escaped(links.script) + "\" defer></script>\n</head>\n<body>\n"
-           // Said and shown only when the program cannot run (page_start.js), or scripts are off.
+           // Said and shown only when the program cannot run (start.js), or scripts are off.
            "<p class=\"cannot-start\" id=\"cannot-start\" role=\"alert\" hidden></p>\n"
            "<noscript><p class=\"cannot-start\" role=\"alert\">" + Escaped(kNoScripts) + "</p></noscript>\n"
            "<main id=\"Form1\">\n<h1 class=\"unseen\" id=\"Form1-caption\">" + Escaped(kForm1.caption) + "</h1>\n"

@@ -22,9 +22,10 @@ inline constexpr std::string_view kNoScripts =
     "Abaquino non può partire in questo browser: gli script sono disattivati.";
 
 // The files the page links to: the program's loader (or a test program's), its style sheet and,
-// for the page as shipped, its web app manifest.
+// for the page as shipped, its start script and its web app manifest.
 struct PageLinks {
     std::string script;
+    std::string start = {};
     std::string style = "abaquino.css";
     std::string manifest = {};
 };

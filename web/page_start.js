@@ -1,69 +1,9 @@
-// The first of the loader (its --pre-js), before the program has arrived: what the page does
-// while it waits and if the program never runs. The markup is already drawn; the keypad is busy.
+// The loader's first lines (its --pre-js): it tells the page's start script (start.js) that it
+// has arrived, and hands it the program's failure to run.
 (function () {
   'use strict';
-  var client = document.getElementById('Form1-client');
-  var line = document.getElementById('cannot-start');
-
-  // Keys and clicks on the keypad before the program runs are kept, and handed to it once it has
-  // taken the window over (abaquino_attach); the browser's own keys (F5, Ctrl or Command with a
-  // key) stay the browser's.
-  var early = [];
-  var keep = function (e) {
-    if (e.ctrlKey || e.metaKey || (e.key.length > 1 && !/^(Enter|Backspace|Delete|Escape|Tab|Arrow)/.test(e.key))) return;
-    early.push(e);
-    e.preventDefault();
-  };
-  var keepClick = function (e) {
-    var control = e.target.closest('button[data-place], input[type=radio]');
-    if (!control) return;
-    early.push(control);
-    e.preventDefault();
-  };
-  window.addEventListener('keydown', keep, true);
-  window.addEventListener('keyup', keep, true);
-  client.addEventListener('click', keepClick, true);
-  var stopKeeping = function () {
-    window.removeEventListener('keydown', keep, true);
-    window.removeEventListener('keyup', keep, true);
-    client.removeEventListener('click', keepClick, true);
-  };
-  Module['replayEarly'] = function () {
-    stopKeeping();
-    early.splice(0).forEach(function (what) {
-      if (what instanceof Event) {
-        (document.activeElement || document.body).dispatchEvent(new KeyboardEvent(what.type, what));
-      } else {
-        what.click();
-      }
-    });
-  };
-
-  // Why the program did not start, where that can be told, in the words of the line below.
-  var why = function (what) {
-    var text = String(what);
-    if (location.protocol === 'file:') return 'la pagina è aperta come file e va aperta da un server web';
-    if (typeof WebAssembly !== 'object') return 'il browser non esegue WebAssembly';
-    if (/CompileError|LinkError|magic|compil/.test(text)) return 'il programma scaricato è danneggiato o di un\'altra versione';
-    if (/fetch|load/.test(text)) return 'il programma non è stato scaricato';
-    return '';
-  };
-  // The program never runs: the page says so, and the keys kept are refused with it.
-  Module['onAbort'] = function (what) {
-    stopKeeping();
-    var reason = why(what);
-    line.textContent = 'Abaquino non può partire in questo browser' + (reason ? ': ' + reason : '') + '.';
-    line.hidden = false;
-    client.removeAttribute('aria-busy');
-    client.inert = true;
-  };
-
-  // Kept for use without a network, once the page has loaded (never before its first paint).
-  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-    window.addEventListener('load', function () {
-      navigator.serviceWorker.register('sw.js').catch(function () {
-        // No worker (a private window, a browser that refuses): the page works online as before.
-      });
-    });
-  }
+  var start = window.abaquinoStart;
+  if (!start) return;  // a test program's page has no start script
+  start.loading = true;
+  Module['onAbort'] = start.cannotStart;
 })();

@@ -23,7 +23,9 @@ class ScriptError(Exception):
 
 class Engine:
     name = ""
-    phone_emulated = False  # a phone's viewport with its coarse pointer, not only its size
+
+    def allow_clipboard(self):
+        """Lets the page read the clipboard, as a user who allowed it."""
 
     def run(self, body, *args):
         result = self._run(body, args)
@@ -78,7 +80,6 @@ class SeleniumEngine(Engine):
 
 class Chromium(SeleniumEngine):
     name = "Chromium"
-    phone_emulated = True
 
     def __init__(self, language="it"):
         options = webdriver.ChromeOptions()
@@ -87,6 +88,9 @@ class Chromium(SeleniumEngine):
         self.driver = webdriver.Chrome(service=ChromeService("/usr/bin/chromedriver"), options=options)
         # Every refusal of the page's policy is kept, from the first byte on.
         self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": KEEP_REFUSALS})
+
+    def allow_clipboard(self):
+        self.cdp("Browser.grantPermissions", {"permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
 
     def viewport(self, width, height, phone=False):
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
@@ -136,6 +140,8 @@ class Firefox(Engine):
         # the page but presses no button with Space or Enter.
         "focusmanager.testmode": True,
         "intl.accept_languages": "it",
+        # Reading the clipboard without the paste button Firefox otherwise shows the user.
+        "dom.events.testing.asyncClipboard": True,
     }
 
     def __init__(self, language="it"):

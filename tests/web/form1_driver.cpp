@@ -271,6 +271,15 @@ TEST(Form1Page, LeavesTheBrowsersOwnKeysToIt)
     EXPECT_EQ(window->Entry(), "5");
 }
 
+// On a Mac, Option+I types a dead key: the menu goes by the key's place.
+TEST(Form1Page, MenuKeysWorkWhereAltTypesADeadKey)
+{
+    const auto window = abaquino::testing::ShowForm1();
+    EXPECT_FALSE(DispatchKey("keydown", "Dead", "KeyI", false, false, true));
+    EXPECT_TRUE(AboutOpen());
+    window->CloseAbout(abaquino::testing::AboutClose::Escape);
+}
+
 // Runs when the page has loaded; the runner reads the result from the page.
 int main(int argc, char** argv)
 {

@@ -138,6 +138,14 @@ def page(engine, folder, axe_js):
     engine.keys("C")
     engine.chord("v", Keys.CONTROL)
     check(value(engine, "txtDisplay") == "0,01", "Ctrl+Shift+C copies the conversion")
+    # A Mac's Command+C and Command+V, through the asynchronous clipboard where no event comes.
+    engine.allow_clipboard()
+    engine.keys("C", "7")
+    engine.chord("c", Keys.META)
+    engine.keys("C")
+    engine.chord("v", Keys.META)
+    check(wait(lambda: value(engine, "txtDisplay") == "7", 3), "Cmd+C, C and Cmd+V give 7 back")
+    engine.keys("C", "15")
     order = engine.run("return Array.from(document.querySelectorAll('#Form1-client [data-place]'),"
                        " e => [Math.round(e.getBoundingClientRect().top), e.getBoundingClientRect().left])")
     check(order == sorted(order), "the document's order is the order seen, row by row %s" % order)
@@ -202,6 +210,23 @@ def page(engine, folder, axe_js):
         check(wait(lambda: not shown(engine, "frmAbout"), 2) and focused(engine) == focus,
               "%s closes it and gives the focus back to %s" % (name, focus))
 
+    # Touch: no double-tap zoom anywhere on the window, between the keys too; no hover that a tap
+    # would leave on.
+    zooming = engine.run("return [document.getElementById('Form1'), ...document.querySelectorAll('#Form1 *')]"
+                         ".filter(e => getComputedStyle(e).touchAction != 'manipulation').map(e => e.id || e.tagName)")
+    hovering = engine.run("return Array.from(document.styleSheets).flatMap(s => Array.from(s.cssRules))"
+                          ".filter(r => r.selectorText && r.selectorText.includes(':hover')).map(r => r.selectorText)")
+    check(zooming == [] and hovering == [], "a double tap never zooms %s, hover only where a pointer hovers %s" % (zooming, hovering))
+    # A Mac's Option+I: the key a Mac browser sends is a dead one, "Dead", at the place of I.
+    if only_in(engine, "Chromium"):
+        for kind in ("rawKeyDown", "keyUp"):
+            engine.cdp("Input.dispatchKeyEvent", {"type": kind, "key": "Dead", "code": "KeyI", "modifiers": 1,
+                                                  "windowsVirtualKeyCode": 73})
+        check(wait(lambda: shown(engine, "frmAbout"), 2), "a Mac's Option+I, a dead key, opens the About window")
+        engine.keys(Keys.ESCAPE)
+        wait(lambda: not shown(engine, "frmAbout"))
+    else:
+        print("a dead key (WebDriver's keys each type a character)")
     check(engine.run("return document.cookie === '' && localStorage.length === 0 && sessionStorage.length === 0"),
           "no cookies and nothing stored")
     # A browser may ask again for the tab's icon, which the page already had: that is the browser's.
@@ -268,7 +293,8 @@ def ship_changed_build(page, site):
         shutil.copy(source / "ui/resources" / icon, site)
     # The build's own way to run it (its cross-compiling emulator: node without its fetch).
     shipped = subprocess.run([shutil.which("node"), "--no-experimental-fetch", build / "generate_page.js", "--ship",
-                              program, site, source / "web/page.css", source / "web/service_worker.js"],
+                              program, site, source / "web/page.css", source / "web/service_worker.js",
+                              source / "web/start.js"],
                              capture_output=True, text=True)
     check(shipped.returncode == 0, "a changed build is shipped %s" % shipped.stderr[-300:])
 
@@ -326,7 +352,8 @@ def offline_and_update(make, page, work):
         server, _ = serving(site, port, LateProgram)
         new = {path.name for path in site.iterdir()}
         installing = lambda: engine.run("return navigator.serviceWorker.getRegistration().then(r => !!r.installing)")
-        build = lambda: [name in new for name in loaded(engine, ".js") + loaded(engine, ".wasm")]
+        # The loader and its program: the start script is the same in both builds.
+        build = lambda: [name in new for name in loaded(engine, ".js") + loaded(engine, ".wasm") if "-start-" not in name]
         seen = []
         # The browser looks for a new worker when the page is opened: once the new build is
         # installing, with its program still on the way, the page is opened again.
@@ -377,7 +404,9 @@ def two_paths(make, page, work):
 
 
 def cannot_start(make, page, work):
-    broken = {"missing": lambda wasm: wasm.unlink(), "corrupted": lambda wasm: wasm.write_bytes(b"\0asm broken")}
+    broken = {"missing": lambda site: next(site.glob("*.wasm")).unlink(),
+              "corrupted": lambda site: next(site.glob("*.wasm")).write_bytes(b"\0asm broken"),
+              "loader missing": lambda site: next(site.glob("abaquino-[0-9a-f]*.js")).unlink()}
     cases = list(broken.items()) + [("scripts off", None)]
     for case, breaking in cases:
         engine = make()
@@ -388,7 +417,7 @@ def cannot_start(make, page, work):
             site = work / case
             shutil.copytree(page, site)
             if breaking:
-                breaking(next(site.glob("*.wasm")))
+                breaking(site)
             url, _ = serve(str(site))
             if not breaking:
                 engine.cdp("Emulation.setScriptExecutionDisabled", {"value": True})
