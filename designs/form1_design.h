@@ -103,4 +103,11 @@ inline constexpr auto kForm1Menu = std::to_array<MenuEntryDesign>({
     {"Informazioni", kNotInArray, "&Informazioni"},
 });
 
+// The entry's own menu (a right click, a long press on a phone, the menu key): its amount copied,
+// an amount pasted. Copying is greyed while the entry is empty.
+inline constexpr auto kEntryMenu = std::to_array<MenuEntryDesign>({
+    {"Copia", kNotInArray, "&Copia"},
+    {"Incolla", kNotInArray, "&Incolla"},
+});
+
 }  // namespace abaquino::designs

@@ -49,22 +49,66 @@ mergeInto(LibraryManager.library, {
     // event follows (Safari, on an entry that cannot be edited), the page reads the clipboard.
     commandKey: function (page, pasteLimit, e) {
       if (e.ctrlKey || e.altKey || e.shiftKey || !/^[cv]$/i.test(e.key)) return;
-      var clipboard = navigator.clipboard;
       if (/c/i.test(e.key)) {
-        var text = abaquinoDocument.string(_abaquino_copy(page));
-        if (!text || !clipboard || !clipboard.writeText) return;  // the browser's copy event, if any
-        e.preventDefault();
-        clipboard.writeText(text).catch(function () {});
+        if (abaquinoDocument.copyText(page)) e.preventDefault();
         return;
       }
       clearTimeout(abaquinoDocument.pasteAwaited);
-      abaquinoDocument.pasteAwaited = setTimeout(function () {
-        var paste = function (text) {
-          _abaquino_paste(page, text ? abaquinoDocument.texts(page, [text.slice(0, pasteLimit)])[0] : 0);
-        };
-        if (!clipboard || !clipboard.readText) return paste('');
-        clipboard.readText().then(paste, function () { paste(''); });
-      }, 200);
+      abaquinoDocument.pasteAwaited = setTimeout(function () { abaquinoDocument.readClipboard(page, pasteLimit); }, 200);
+    },
+    // What Ctrl+C would copy, through the asynchronous clipboard; false where there is none, or
+    // nothing to copy (the clipboard is then left as it was).
+    copyText: function (page) {
+      var text = abaquinoDocument.string(_abaquino_copy(page));
+      var clipboard = navigator.clipboard;
+      if (!text || !clipboard || !clipboard.writeText) return false;
+      clipboard.writeText(text).catch(function () {});
+      return true;
+    },
+    // The clipboard's text pasted as Ctrl+V would paste it; a clipboard the browser will not read
+    // (refused, or no way to ask) is one without text.
+    readClipboard: function (page, pasteLimit) {
+      var d = abaquinoDocument;
+      var paste = function (text) { _abaquino_paste(page, typeof text === 'string' ? d.texts(page, [text.slice(0, pasteLimit)])[0] : 0); };
+      var clipboard = navigator.clipboard;
+      if (!clipboard || !clipboard.readText) return paste(null);
+      clipboard.readText().then(paste, function () { paste(null); });
+    },
+    // The entry's menu: opened at (x, y) in the viewport, its first item that works focused.
+    openEntryMenu: function (x, y) {
+      var menu = document.getElementById('entry-menu');
+      var client = document.getElementById('Form1-client').getBoundingClientRect();
+      var items = Array.prototype.slice.call(menu.children);
+      items[0].disabled = !document.getElementById('txtDisplay').value;  // nothing to copy
+      _abaquino_hide_balloon();
+      menu.hidden = false;
+      // Within the window, as far as it goes; the menu's own size is known once it shows.
+      menu.style.left = Math.max(0, Math.min(x - client.left, client.width - menu.offsetWidth)) + 'px';
+      menu.style.top = Math.max(0, y - client.top) + 'px';
+      items.filter(function (item) { return !item.disabled; })[0].focus();
+    },
+    closeEntryMenu: function () {
+      var menu = document.getElementById('entry-menu');
+      if (menu.hidden) return;
+      menu.hidden = true;
+      document.getElementById('txtDisplay').focus();
+    },
+    // A menu's keys while the entry's menu is open: the arrows move, Enter and Space choose, Esc
+    // and Tab close it; every other key is the menu's too.
+    entryMenuKey: function (e) {
+      var menu = document.getElementById('entry-menu');
+      if (menu.hidden) return false;
+      var items = Array.prototype.slice.call(menu.children).filter(function (item) { return !item.disabled; });
+      var at = items.indexOf(document.activeElement);
+      if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+        items[(at + (e.key === 'ArrowDown' ? 1 : items.length - 1)) % items.length].focus();
+      } else if ((e.key === 'Enter' || e.key === ' ') && at >= 0) {
+        items[at].click();
+      } else if (e.key === 'Escape' || e.key === 'Tab') {
+        abaquinoDocument.closeEntryMenu();
+      }
+      e.preventDefault();
+      return true;
     },
     menuKey: function (menu, e) {
       var entries = Array.prototype.slice.call(menu.children);
@@ -85,7 +129,7 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  abaquino_attach__deps: ['$abaquinoDocument', 'abaquino_hide_balloon'],
+  abaquino_attach__deps: ['$abaquinoDocument', 'abaquino_hide_balloon', 'abaquino_copy_now'],
   abaquino_attach: function (page, pasteLimit) {
     var d = abaquinoDocument;
     var client = document.getElementById('Form1-client');
@@ -99,18 +143,50 @@ mergeInto(LibraryManager.library, {
     // Keys with Command (macOS) or the Windows key are the system's and the browser's, but for
     // Command+C and Command+V, a Mac's copy and paste.
     on(window, 'keydown', function (e) {
+      if (d.entryMenuKey(e)) return;
       if (e.metaKey) return d.commandKey(page, pasteLimit, e);
       if (d.menuKey(menu, e)) return;
       if (d.key(_abaquino_key_down, page, e)) e.preventDefault();
     }, true);
     on(window, 'keyup', function (e) {
-      if (e.metaKey) return;
+      if (e.metaKey || !document.getElementById('entry-menu').hidden) return;
       d.key(_abaquino_key_up, page, e);
       if (e.key === 'Alt') e.preventDefault();  // a lone Alt leaves the keys to the calculator
     }, true);
-    // The failure's message closes on a click anywhere, and when the window is left or hidden.
-    on(window, 'pointerdown', _abaquino_hide_balloon, true);
+    // The failure's message closes on a click anywhere, and when the window is left or hidden;
+    // so does the entry's menu, on a click outside it.
+    var entryMenu = document.getElementById('entry-menu');
+    on(window, 'pointerdown', function (e) {
+      _abaquino_hide_balloon();
+      if (!entryMenu.contains(e.target)) d.closeEntryMenu();
+    }, true);
     on(window, 'blur', _abaquino_hide_balloon);
+    on(entry, 'contextmenu', function (e) {
+      e.preventDefault();
+      // From the keyboard (the menu key, Shift+F10) there is no press: the menu hangs under the entry.
+      var box = entry.getBoundingClientRect();
+      var keyboard = !e.clientX && !e.clientY;
+      d.openEntryMenu(keyboard ? box.left : e.clientX, keyboard ? box.bottom : e.clientY);
+    });
+    // A long press, for iOS, which sends no contextmenu event (Android sends one, and the menu
+    // opens once all the same).
+    var pressing = 0;
+    on(entry, 'touchstart', function (e) {
+      var touch = e.touches[0];
+      clearTimeout(pressing);
+      pressing = setTimeout(function () { d.openEntryMenu(touch.clientX, touch.clientY); }, 500);
+    }, {passive: true});
+    ['touchend', 'touchmove', 'touchcancel'].forEach(function (type) {
+      on(entry, type, function () { clearTimeout(pressing); }, {passive: true});
+    });
+    on(document.getElementById('entry-Copia'), 'click', function () {
+      d.closeEntryMenu();
+      if (!d.copyText(page)) _abaquino_copy_now();
+    });
+    on(document.getElementById('entry-Incolla'), 'click', function () {
+      d.closeEntryMenu();
+      d.readClipboard(page, pasteLimit);
+    });
     on(document, 'visibilitychange', _abaquino_hide_balloon);
     // A click on the entry only gives it the focus: the caret stays at the end.
     on(entry, 'mousedown', function (e) { e.preventDefault(); entry.focus(); });

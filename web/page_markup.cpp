@@ -182,6 +182,21 @@ std::string MenuEntryHtml(const MenuEntryDesign& entry)
            Escaped(entry.caption.substr(mark + 2)) + "</button>";
 }
 
+// The entry's menu, which the page draws itself: a phone offers no paste on an entry that cannot
+// be edited, and a browser's own menu there has none either.
+std::string EntryMenuHtml()
+{
+    std::string items;
+    for (const MenuEntryDesign& item : kEntryMenu) {
+        const std::size_t mark = item.caption.find('&');
+        items += "<button type=\"button\" role=\"menuitem\" tabindex=\"-1\" id=\"entry-" + Escaped(item.name) + "\">" +
+                 Escaped(item.caption.substr(0, mark)) + "<u>" + Escaped(item.caption.substr(mark + 1, 1)) + "</u>" +
+                 Escaped(item.caption.substr(mark + 2)) + "</button>";
+    }
+    return "<div id=\"entry-menu\" role=\"menu\" aria-label=\"" + Escaped(kForm1Controls[PlaceOf(kForm1Controls, "txtDisplay")].accessibleName) +
+           "\" hidden>" + items + "</div>\n";
+}
+
 std::string AboutHtml()
 {
     std::string rule;
@@ -254,7 +269,7 @@ std::string PageHtml(const PageLinks& links)
            // Busy until the program has taken it over (abaquino_ready).
            "<div class=\"client\" id=\"Form1-client\" role=\"application\" aria-labelledby=\"Form1-caption\" "
            "aria-busy=\"true\">\n" +
-           Form1ControlsHtml() + "<div id=\"balloon\" aria-hidden=\"true\" hidden></div>\n</div>\n"
+           Form1ControlsHtml() + "<div id=\"balloon\" aria-hidden=\"true\" hidden></div>\n" + EntryMenuHtml() + "</div>\n"
            "<div hidden>\n" + Descriptions(kForm1Controls) + "</div>\n" + AboutHtml() + "</main>\n"
            // Outside the window, so that it still speaks when "Esci" has taken the window away.
            "<div class=\"unseen\" id=\"announcer\" aria-live=\"polite\"></div>\n</body>\n</html>\n";

@@ -58,22 +58,24 @@ std::string PhoneCss()
         "--v:max(1px,calc((100cqh - var(--u) * " + std::to_string(kMenuHeight) + " - var(--k) * " + below + ") / " + above + "))}\n"
         "#menu{height:" + Times("--u", kMenuHeight) + ";padding:0;align-items:stretch}\n"
         "#menu button{font-size:" + Times("--u", 12) + ";padding:0 " + Times("--u", 7) + "}\n"
-        "#Form1-client{width:auto;height:auto;flex:1}\n";
+        "#Form1-client{width:auto;height:auto;flex:1}\n"
+        // Each control's designed place and size (--l, --t, --w, --h), its label's line (--lh) and
+        // its font's pixels (--f), stretched; a key's top is counted from the keypad's. A text
+        // grows with the smaller of its two stretches.
+        "#Form1-client [data-place]{left:calc(var(--x)*var(--l));top:calc(var(--v)*var(--t));"
+        "width:calc(var(--x)*var(--w));height:calc(var(--v)*var(--h));line-height:calc(var(--v)*var(--lh));"
+        "font-size:calc(min(var(--x),var(--v))*var(--f))}\n"
+        "#Form1-client button[data-place]{top:calc(var(--v)*" + above + " + var(--k)*var(--t));height:calc(var(--k)*var(--h));"
+        "font-size:calc(min(var(--x),var(--k))*var(--f))}\n";
     for (const ControlDesign& control : kForm1Controls) {
-        const bool key = Pixels(control.top) >= keypad;
-        const std::string_view down = key ? "--k" : "--v";
-        const int top = Pixels(control.top) - (key ? keypad : 0);
-        const std::string topCss = key ? "calc(var(--v) * " + above + " + var(--k) * " + std::to_string(top) + ")"
-                                       : Times("--v", top);
+        const bool key = control.kind == ControlKind::PushButton;
         const int font = static_cast<int>(std::lround(FontPixels(control.font.value_or(kForm1Font)) * 100));
-        css += Selector(ElementId(control.name, control.index)) + "{left:" + Times("--x", Pixels(control.left)) +
-               ";top:" + topCss;
-        // A label's line is as high as its designed box, stretched: its text stays level with its option.
-        css += (control.settings & kSizedToText) ? ";line-height:" + Times(down, Pixels(control.height))
-                                                 : ";width:" + Times("--x", Pixels(control.width)) +
-                                                       ";height:" + Times(down, Pixels(control.height));
-        // A text grows with the smaller of its two stretches.
-        css += ";font-size:calc(min(var(--x),var(" + std::string(down) + "))*" + Number(font) + ")}\n";
+        css += Selector(ElementId(control.name, control.index)) + "{--l:" + std::to_string(Pixels(control.left)) +
+               ";--t:" + std::to_string(Pixels(control.top) - (key ? keypad : 0)) +
+               ((control.settings & kSizedToText) ? ";--lh:" + std::to_string(Pixels(control.height))
+                                                  : ";--w:" + std::to_string(Pixels(control.width)) +
+                                                        ";--h:" + std::to_string(Pixels(control.height))) +
+               ";--f:" + Number(font) + "}\n";
     }
     const ControlDesign& entry = kForm1Controls[PlaceOf(kForm1Controls, "txtDisplay")];
     css += "#balloon{left:" + Times("--x", Pixels(entry.left)) + ";top:" + Times("--v", Pixels(entry.top + entry.height)) +

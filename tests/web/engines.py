@@ -25,7 +25,8 @@ class Engine:
     name = ""
 
     def allow_clipboard(self):
-        """Lets the page read the clipboard, as a user who allowed it."""
+        """Lets the page read the clipboard, as a user who allowed it; False where it cannot."""
+        return False
 
     def run(self, body, *args):
         result = self._run(body, args)
@@ -33,11 +34,11 @@ class Engine:
             raise ScriptError(result["thrown"])
         return result
 
-    def click(self, element_id):
-        """A real click in the middle of the element, wherever it is."""
+    def click(self, element_id, button=0):
+        """A real click in the middle of the element, wherever it is (button 2: the right one)."""
         x, y = self.run("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
                         " return [r.x + r.width / 2, r.y + r.height / 2]", element_id)
-        self.click_at(x, y)
+        self.click_at(x, y, button)
 
     def chord(self, key, *held):
         self._keys([("down", m) for m in held] + [("down", key), ("up", key)] + [("up", m) for m in reversed(held)])
@@ -66,9 +67,9 @@ class SeleniumEngine(Engine):
             (actions.key_down if way == "down" else actions.key_up)(key)
         actions.perform()
 
-    def click_at(self, x, y):
+    def click_at(self, x, y, button=0):
         actions = webdriver.ActionChains(self.driver)
-        actions.w3c_actions.pointer_action.move_to_location(int(x), int(y)).click()
+        actions.w3c_actions.pointer_action.move_to_location(int(x), int(y)).pointer_down(button=button).pointer_up(button=button)
         actions.perform()
 
     def screenshot(self, path):
@@ -91,6 +92,7 @@ class Chromium(SeleniumEngine):
 
     def allow_clipboard(self):
         self.cdp("Browser.grantPermissions", {"permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        return True
 
     def viewport(self, width, height, phone=False):
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
@@ -203,11 +205,14 @@ class Firefox(Engine):
         actions = [{"type": "keyDown" if way == "down" else "keyUp", "value": key} for way, key in steps]
         self.send("input.performActions", {"context": self.context, "actions": [{"type": "key", "id": "keys", "actions": actions}]})
 
-    def click_at(self, x, y):
+    def click_at(self, x, y, button=0):
         self.send("input.performActions", {"context": self.context, "actions": [{
             "type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
             "actions": [{"type": "pointerMove", "x": int(x), "y": int(y)},
-                        {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}]}]})
+                        {"type": "pointerDown", "button": button}, {"type": "pointerUp", "button": button}]}]})
+
+    def allow_clipboard(self):
+        return True  # by its preferences, from the start
 
     def viewport(self, width, height, phone=False):
         self.send("browsingContext.setViewport", {"context": self.context, "viewport": {"width": width, "height": height}})

@@ -40,6 +40,26 @@ EM_JS(bool, DispatchClipboard, (const char* type, const char* text, char* copied
   return true;
 });
 
+// The entry's menu opened by a right click on the entry, and `item` chosen, over a stand-in for the
+// browser's asynchronous clipboard that holds `clipboard`.
+EM_JS(void, ChooseEntryMenuItem, (const char* item, const char* clipboard), {
+  var held = Module.textAt(clipboard);
+  Module.copiedText = null;
+  Object.defineProperty(navigator, 'clipboard', {configurable: true, value: {
+    readText: function () { return Promise.resolve(held); },
+    writeText: function (text) { Module.copiedText = text; return Promise.resolve(); }}});
+  var entry = document.getElementById('txtDisplay');
+  var box = entry.getBoundingClientRect();
+  entry.dispatchEvent(new MouseEvent('contextmenu', {bubbles: true, cancelable: true, clientX: box.left + 4, clientY: box.top + 4}));
+  document.getElementById('entry-' + Module.textAt(item)).click();
+});
+// What the page wrote to the clipboard stand-in, or false.
+EM_JS(bool, CopiedText, (char* text, int size), {
+  if (Module.copiedText === null) return false;
+  Module.textInto(Module.copiedText, text, size);
+  return true;
+});
+
 // A mouse click: the press gives the focus unless the page keeps it, then the click.
 EM_JS(void, ClickElement, (const char* id), {
   var control = document.getElementById(Module.textAt(id));
@@ -187,7 +207,11 @@ public:
     void ChooseFromEntryMenu(std::string_view entry) override
     {
         FocusElement("txtDisplay");
-        ClipboardEvent(entry == "Copia" ? "copy" : "paste");
+        ChooseEntryMenuItem(std::string(entry).c_str(), clipboard_.c_str());
+        emscripten_sleep(20);  // the clipboard answers later
+        bool copied = false;
+        const std::string text = Read([&](char* buffer, int size) { copied = CopiedText(buffer, size); });
+        if (copied) clipboard_ = text;
     }
 
     int Beeps() const override { return beeps_; }
