@@ -62,6 +62,8 @@ std::string Manifest(std::string_view pngIcon, std::string_view svgIcon)
            "  \"theme_color\": \"" + colour + "\",\n"
            "  \"icons\": [\n"
            "    {\"src\": \"" + std::string(pngIcon) + "\", \"sizes\": \"192x192\", \"type\": \"image/png\"},\n"
+           "    {\"src\": \"abaquino-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\"},\n"
+           "    {\"src\": \"abaquino-maskable-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\", \"purpose\": \"maskable\"},\n"
            "    {\"src\": \"" + std::string(svgIcon) + "\", \"sizes\": \"any\", \"type\": \"image/svg+xml\"}\n"
            "  ]\n"
            "}\n";

@@ -256,7 +256,8 @@ std::string PageHtml(const PageLinks& links)
            "<meta name=\"theme-color\" content=\"" + CssColour(kForm1Background) + "\">\n"
            "<title>" + Escaped(kForm1.caption) + "</title>\n"
            "<link rel=\"icon\" href=\"abaquino.svg\">\n<link rel=\"stylesheet\" href=\"" + Escaped(links.style) + "\">\n" +
-           (links.manifest.empty() ? "" : "<link rel=\"manifest\" href=\"" + Escaped(links.manifest) + "\">\n") +
+           (links.manifest.empty() ? "" : "<link rel=\"manifest\" href=\"" + Escaped(links.manifest) + "\">\n"
+                                          "<link rel=\"apple-touch-icon\" href=\"apple-touch-icon.png\">\n") +
            (links.start.empty() ? "" : "<script src=\"" + Escaped(links.start) + "\" defer></script>\n") +
            "<script src=\"" + Escaped(links.script) + "\" defer></script>\n</head>\n<body>\n"
            // Said and shown only when the program cannot run (start.js), or scripts are off.

@@ -9,7 +9,7 @@ Firefox and WebKit (engines.py), each driven through its own automation with rea
                                            home on a phone
 ENGINE is Chromium, Firefox or WebKit. A check that only one engine can make says so.
 """
-import gzip, http.server, pathlib, re, shutil, subprocess, sys, tempfile, threading, time, urllib.request
+import gzip, http.server, json, pathlib, re, struct, shutil, subprocess, sys, tempfile, threading, time, urllib.request
 from importlib.machinery import SourceFileLoader
 from selenium.webdriver.common.keys import Keys
 
@@ -42,6 +42,15 @@ def serve(folder, **how):
     server.handle_error = lambda *_: None  # a browser that drops a request it no longer needs
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return url, requests
+
+
+def first_visit(folder):
+    """What a first visit downloads: the page, its worker and the worker's set, and the home-screen
+    icon, which Firefox fetches with the page. The other icons of an installed app come when it is
+    installed."""
+    folder = pathlib.Path(folder)
+    names = re.findall(r"'([^']+)'", re.search(r"const FILES = \[(.*?)\];", (folder / "sw.js").read_text()).group(1))
+    return {folder / ("index.html" if name == "./" else name) for name in names} | {folder / "sw.js", folder / "apple-touch-icon.png"}
 
 
 def started(engine, url=None):
@@ -225,8 +234,8 @@ def page(engine, folder, axe_js):
     # A browser may ask again for the tab's icon, which the page already had: that is the browser's.
     later = [path for path in requests[len(loaded):] if path not in ("/abaquino.svg", "/favicon.ico")]
     check(later == [], "no request after loading %s" % later)
-    check(set(loaded) - {"/favicon.ico"} <= {"/"} | {"/" + path.name for path in pathlib.Path(folder).iterdir()},
-          "only the page's own files were loaded %s" % loaded)
+    check(set(loaded) - {"/favicon.ico"} <= {"/"} | {"/" + path.name for path in first_visit(folder)},
+          "only the page's own files of a first visit were loaded %s" % loaded)
     if only_in(engine, "Chromium", "Firefox"):
         check(engine.run("return window.refused") == [], "nothing of the page was refused by its policy")
     else:
@@ -571,8 +580,15 @@ def app(make, folder):
     """The page as an app: at most 50 KB for a first visit, offline after it, updated whole,
     installable, served with its headers, honest when it cannot start, busy until ready, at home on
     a phone and at 320 px."""
-    # A first visit downloads every file of the folder (the worker keeps them all), gzipped.
-    size = sum(len(gzip.compress(path.read_bytes(), 9)) for path in pathlib.Path(folder).iterdir())
+    size = sum(len(gzip.compress(path.read_bytes(), 9)) for path in first_visit(folder))
+    # A phone's icons: each PNG of the size it claims, 512 px and maskable among them, and iOS's.
+    icons = json.loads(pathlib.Path(folder, "abaquino.webmanifest").read_text())["icons"]
+    pixels = lambda name: struct.unpack(">II", pathlib.Path(folder, name).read_bytes()[16:24])
+    claimed = [(i["sizes"], i.get("purpose", "any")) for i in icons if i["type"] == "image/png"
+               and "%dx%d" % pixels(i["src"]) == i["sizes"]]
+    check({("512x512", "any"), ("512x512", "maskable")} <= set(claimed) and pixels("apple-touch-icon.png") == (180, 180)
+          and 'rel="apple-touch-icon"' in pathlib.Path(folder, "index.html").read_text(),
+          "the icons of a phone's home screen: 512 px, maskable and iOS's %s" % claimed)
     check(size <= 50 * 1024, "a first visit downloads at most 50 KB gzipped (%.1f KB)" % (size / 1024))
     work = pathlib.Path(tempfile.mkdtemp())
     try:
