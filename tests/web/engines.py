@@ -44,11 +44,7 @@ class Engine:
         self._keys([("down", m) for m in held] + [("down", key), ("up", key)] + [("up", m) for m in reversed(held)])
 
     def keys(self, *typed):
-        self._keys([(way, key) for text in typed for key in split_keys(text) for way in ("down", "up")])
-
-
-def split_keys(text):
-    return list(text)
+        self._keys([(way, key) for text in typed for key in text for way in ("down", "up")])
 
 
 class SeleniumEngine(Engine):

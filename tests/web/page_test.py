@@ -349,12 +349,18 @@ def stop(server):
     server.server_close()
 
 
-class LateProgram(serve_page.Handler):
+class SlowProgram(serve_page.Handler):
     """A host where the program arrives seconds after the rest."""
+    seconds = 2
+
     def do_GET(self):
         if self.path.endswith(".wasm"):
-            time.sleep(4)
+            time.sleep(self.seconds)
         super().do_GET()
+
+
+class LateProgram(SlowProgram):
+    seconds = 4
 
 
 def offline_and_update(make, page, work):
@@ -460,13 +466,6 @@ def cannot_start(make, page, work):
                   "%s: the page says it cannot start, as an alert: %s" % (case, said()))
         finally:
             engine.quit()
-
-
-class SlowProgram(serve_page.Handler):
-    def do_GET(self):
-        if self.path.endswith(".wasm"):
-            time.sleep(2)
-        super().do_GET()
 
 
 class Framing(serve_page.Handler):
