@@ -349,18 +349,12 @@ def stop(server):
     server.server_close()
 
 
-class SlowProgram(serve_page.Handler):
+class LateProgram(serve_page.Handler):
     """A host where the program arrives seconds after the rest."""
-    seconds = 2
-
     def do_GET(self):
         if self.path.endswith(".wasm"):
-            time.sleep(self.seconds)
+            time.sleep(4)
         super().do_GET()
-
-
-class LateProgram(SlowProgram):
-    seconds = 4
 
 
 def offline_and_update(make, page, work):
@@ -503,18 +497,29 @@ return {keys: Math.min(...[...d.querySelectorAll('#Form1-client button[data-plac
         scrolls: d.documentElement.scrollHeight > w.innerHeight || d.documentElement.scrollWidth > w.innerWidth}"""
 
 
+class HeldProgram(serve_page.Handler):
+    """A host whose program arrives only when the test lets it go, however slow the machine."""
+    let_go = None
+
+    def do_GET(self):
+        if self.path.endswith(".wasm"):
+            self.let_go.wait(60)
+        super().do_GET()
+
+
 def busy_and_phone(make, page):
-    url, _ = serve(page, handler=SlowProgram)
+    let_go = threading.Event()
+    url, _ = serve(page, handler=type("Held", (HeldProgram,), {"let_go": let_go}))
     engine = make()
     try:
         engine.open(url)
-        busy = engine.run("return document.getElementById('Form1-client').getAttribute('aria-busy')")
+        busy = lambda: engine.run("return document.getElementById('Form1-client').getAttribute('aria-busy')")
         # The entry has the focus from the start: a focus given after the load finds Orca in browse mode.
-        early_focus = focused(engine)
+        meanwhile = (busy(), focused(engine))
         engine.keys("12")
-        check(busy == "true" and early_focus == "txtDisplay" and started(engine) and value(engine, "txtDisplay") == "12"
-              and engine.run("return document.getElementById('Form1-client').getAttribute('aria-busy')") is None,
-              "busy until ready, the entry focused already; 1 2 typed meanwhile are typed once ready")
+        let_go.set()
+        check(meanwhile == ("true", "txtDisplay") and started(engine) and value(engine, "txtDisplay") == "12" and busy() is None,
+              "busy until ready, the entry focused already; 1 2 typed meanwhile are typed once ready %s" % (meanwhile,))
         keys_high = "return Math.min(...Array.from(document.querySelectorAll('#Form1-client button[data-place]'), b => b.getBoundingClientRect().height))"
         check(engine.run(keys_high) == 25, "a desktop browser shows the keys as designed")
 
