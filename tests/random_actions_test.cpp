@@ -27,8 +27,11 @@ TEST(RandomActions, KeepEveryRuleForAHundredThousandActions)
             const std::uint8_t pair[2] = {static_cast<std::uint8_t>(kind % 3 ? kind : kind % 2 ? 4 : 0),
                                           static_cast<std::uint8_t>(byte(random))};
             std::span<const std::uint8_t> taken(pair);
-            TakeAction(taken);  // the kind, and its value where it takes one
+            const auto kept = TakeAction(taken);  // the kind, and its value where it takes one
             bytes.insert(bytes.end(), pair, pair + (2 - taken.size()));
+            if (kept->kind == Action::Kind::Paste && kept->clipboard) {  // the clipboard's bytes follow
+                for (int i = 0; i < kept->value; ++i) bytes.push_back(static_cast<std::uint8_t>(byte(random)));
+            }
         }
 
         PlainCalculator p;

@@ -1,8 +1,10 @@
 #include "support/actions.h"
 
+#include "behaviour/paste.h"
 #include "calc/number_text.h"
 #include "support/key_script.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace abaquino::testing {
@@ -10,12 +12,14 @@ namespace abaquino::testing {
 namespace {
 
 using Kind = Action::Kind;
-constexpr int kKinds = static_cast<int>(Kind::GotFocus) + 1;
+constexpr int kKinds = static_cast<int>(Kind::Paste) + 1;
+// A paste of this length finds no text on the clipboard (a picture, or another program holds it).
+constexpr std::uint8_t kNoText = 255;
 
 bool TakesValue(Kind kind)
 {
     return kind == Kind::Digit || kind == Kind::Operator || kind == Kind::KeyPress ||
-           kind == Kind::KeyUp;
+           kind == Kind::KeyUp || kind == Kind::Paste;
 }
 
 std::int16_t ValueFor(Kind kind, std::uint8_t byte)
@@ -61,6 +65,11 @@ std::optional<Action> TakeAction(std::span<const std::uint8_t>& bytes)
         action.value = ValueFor(action.kind, bytes.front());
         bytes = bytes.subspan(1);
     }
+    if (action.kind == Kind::Paste && action.value != kNoText) {
+        const auto text = bytes.first(std::min<std::size_t>(action.value, bytes.size()));
+        action.clipboard.emplace(text.begin(), text.end());
+        bytes = bytes.subspan(text.size());
+    }
     return action;
 }
 
@@ -85,6 +94,7 @@ void Perform(PlainCalculator& p, const Action& action)
     case Kind::KeyPress: return c.Form_KeyPress(code);
     case Kind::KeyUp: return c.Form_KeyUp(code, 0);
     case Kind::GotFocus: return c.txtDisplay_GotFocus();
+    case Kind::Paste: return behaviour::Paste(c, p.view, action.clipboard);
     }
 }
 
@@ -92,8 +102,17 @@ std::string Describe(const Action& action)
 {
     static constexpr const char* kNames[kKinds] = {
         "digit", "comma", "sign", "backspace", "operator", "equals", "percent", "clear",
-        "clear entry", "euro option", "lire option", "refresh", "key press", "key up", "got focus"};
+        "clear entry", "euro option", "lire option", "refresh", "key press", "key up", "got focus",
+        "paste"};
     std::string text = kNames[static_cast<int>(action.kind)];
+    if (action.clipboard) {
+        text += " of \"";
+        for (const char byte : *action.clipboard) {
+            const auto code = static_cast<unsigned char>(byte);
+            text += code >= 32 && code < 127 ? std::string(1, byte) : "\\x" + std::to_string(code);
+        }
+        return text + '"';
+    }
     if (TakesValue(action.kind)) {
         text += ' ';
         text += std::to_string(action.value);
@@ -125,6 +144,10 @@ std::optional<std::string> BrokenRule(const Snapshot& before, const Snapshot& af
         const bool shown = after.state.NewEntry && after.state.PendingOperator == 0 &&
                            ShowsAccumulator(after);
         if (!failed && !shown) return "equals or percent neither completed nor failed cleanly";
+    }
+    if (action.kind == Kind::Paste && after.failures > before.failures &&
+        (after.entry != before.entry || after.conversion != before.conversion)) {
+        return "a refused paste changed what is shown";
     }
     return std::nullopt;
 }

@@ -15,13 +15,15 @@ namespace abaquino::testing {
 struct Action {
     enum class Kind : std::uint8_t {
         Digit, Decimal, Sign, Backspace, Operator, Equals, Percent, Clear, ClearEntry,
-        EuroOption, LireOption, Refresh, KeyPress, KeyUp, GotFocus,
+        EuroOption, LireOption, Refresh, KeyPress, KeyUp, GotFocus, Paste,
     };
     Kind kind = Kind::Digit;
-    std::int16_t value = 0;  // the digit, operator code, character code or key code
+    std::int16_t value = 0;  // the digit, operator code, character code or key code; a paste's length
+    std::optional<std::string> clipboard = std::nullopt;  // a paste's text, or nothing when the clipboard holds none
 };
 
-// Takes one action from the front of the bytes (one or two of them); nothing when they are used up.
+// Takes one action from the front of the bytes (one or two of them, and for a paste the clipboard's
+// bytes after them, as many as the second says); nothing when they are used up.
 std::optional<Action> TakeAction(std::span<const std::uint8_t>& bytes);
 
 void Perform(PlainCalculator& calculator, const Action& action);
