@@ -17,8 +17,8 @@ namespace abaquino::behaviour {
 // the longest amount is enough for the logic to refuse a longer text.
 inline constexpr std::size_t kPasteReadLimit = kLongestPastedText + 1;
 
-// Nothing read (another program holds the clipboard) only beeps; a text, empty or not, is read as
-// an amount, and a wrong one is a failure. Only its first kPasteReadLimit bytes are looked at.
+// Nothing read only beeps: another program holds the clipboard, or it holds no text (a picture)
+// and so nothing to paste. A text, empty or not, is read as an amount, and a wrong one is a failure. Only its first kPasteReadLimit bytes are looked at.
 void Paste(Calculator& calculator, CalculatorView& view, std::optional<std::string_view> clipboard);
 
 }  // namespace abaquino::behaviour

@@ -35,10 +35,21 @@ KeyAnswer Navigation(Key key, std::optional<ControlKind> focus)
     return focus == ControlKind::EntryBox ? KeyAnswer::Swallow : KeyAnswer::ToControl;
 }
 
+// Keys with the system's modifier are the system's and the browser's, but for a Mac's copy and
+// paste, Command+C and Command+V.
+KeyAnswer SystemKey(Key key, Modifiers held)
+{
+    const bool alone = !held.shift && !held.control && !held.alt;
+    if (alone && key == Key::C) return KeyAnswer::CopyFocusedDisplay;
+    if (alone && key == Key::V) return KeyAnswer::Paste;
+    return KeyAnswer::ToSystem;
+}
+
 }  // namespace
 
 KeyAnswer AnswerKeyDown(Key key, Modifiers held, std::optional<ControlKind> focus)
 {
+    if (held.meta) return SystemKey(key, held);
     if (Copies(key, held)) return KeyAnswer::CopyFocusedDisplay;
     if (Pastes(key, held)) return KeyAnswer::Paste;
     if (held.alt) return KeyAnswer::ToMenu;
@@ -53,13 +64,14 @@ KeyAnswer AnswerKeyDown(Key key, Modifiers held, std::optional<ControlKind> focu
 
 std::optional<std::int16_t> TypedCode(char32_t character, Modifiers held)
 {
-    if (held.control != held.alt || character == 0) return std::nullopt;
+    if (held.control != held.alt || held.meta || character == 0) return std::nullopt;
     return character > 0x7fff ? std::int16_t{0x7fff} : static_cast<std::int16_t>(character);
 }
 
 Release Released(Key key, Modifiers held)
 {
-    const std::int16_t code = key == Key::Backspace ? kBackspaceKeyCode : key == Key::Delete ? kDeleteKeyCode : 0;
+    const bool edits = !held.meta;  // Command+Backspace is the system's
+    const std::int16_t code = !edits ? 0 : key == Key::Backspace ? kBackspaceKeyCode : key == Key::Delete ? kDeleteKeyCode : 0;
     return {code, static_cast<std::int16_t>((held.shift ? 1 : 0) | (held.control ? 2 : 0) | (held.alt ? 4 : 0))};
 }
 

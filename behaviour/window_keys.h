@@ -24,7 +24,8 @@ enum class Key {
 struct Modifiers {
     bool shift = false;
     bool control = false;
-    bool alt = false;  // also the desktop's own modifier keys
+    bool alt = false;
+    bool meta = false;  // Command on a Mac, the Windows key, Super: never Alt
 };
 
 // What a copy takes: the entry (its context menu), the display that has the focus (the keys), or
@@ -42,6 +43,7 @@ enum class KeyAnswer {
     KeyPress,     // goes no further; what it types goes to Form_KeyPress
     DecimalComma, // goes no further; Form_KeyPress gets the comma's code
     Swallow,      // goes no further and does nothing
+    ToSystem,     // the calculator and its controls do nothing with it; the desktop or browser may
 };
 
 // `focus`: the kind of the control that has the focus, or nothing when the window itself has it.
@@ -59,7 +61,7 @@ std::optional<designs::ControlKind> KindOf(std::span<const designs::ControlDesig
 }
 
 // The code Form_KeyPress gets for a typed character, or nothing when Ctrl or Alt alone is held
-// (a command, not typing; Ctrl with Alt is AltGr, which types). Characters beyond the 16-bit
+// (a command, not typing; Ctrl with Alt is AltGr, which types), or the system's modifier. Characters beyond the 16-bit
 // signed range get a code that matches nothing in the map.
 std::optional<std::int16_t> TypedCode(char32_t character, Modifiers held);
 

@@ -7,6 +7,7 @@
 #include <abaquino_version.h>
 
 #include <array>
+#include <string>
 
 namespace abaquino::designs {
 
@@ -43,6 +44,18 @@ inline constexpr auto kAboutControls = std::to_array<ControlDesign>({
 
 // The labels a screen reader says as the window opens, in this order: version, maker, city, date.
 inline constexpr std::array<std::string_view, 4> kAboutFacts = {"lblVersione", "Autore", "Label1", "Data"};
+
+// What they say together, the window's description: "Versione 1.8, Studio Tarì, Bologna, 04/01/2002".
+inline std::string AboutFactsText()
+{
+    std::string text;
+    for (const std::string_view fact : kAboutFacts) {
+        for (const ControlDesign& control : kAboutControls) {
+            if (control.name == fact) text.append(text.empty() ? "" : ", ").append(control.caption);
+        }
+    }
+    return text;
+}
 
 // Drawn in this order, so the grey line lies over the upper half of the white one.
 inline constexpr auto kAboutRule = std::to_array<LineDesign>({

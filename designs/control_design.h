@@ -51,6 +51,26 @@ struct FontDesign {
     bool italic = false;
 };
 
+// Where a designed family is not installed: the free fonts with its metrics, best first, and last
+// a family of the same kind that every desktop has, for a system with neither.
+struct FontStandIns {
+    std::string_view designed;
+    std::array<std::string_view, 2> sameMetrics;
+    std::string_view lastResort;  // a desktop's family
+    std::string_view generic;     // the page's: CSS's generic family
+};
+inline constexpr FontStandIns kFontStandIns[] = {
+    {"Times New Roman", {"Liberation Serif", "Tinos"}, "DejaVu Serif", "serif"},
+    {"Comic Sans MS", {"Comic Neue", "Comic Relief"}, "DejaVu Sans", "cursive"},
+};
+constexpr const FontStandIns* StandInsFor(std::string_view family)
+{
+    for (const FontStandIns& standIns : kFontStandIns) {
+        if (standIns.designed == family) return &standIns;
+    }
+    return nullptr;
+}
+
 inline constexpr int kNotInArray = -1;
 
 // What a click on the control runs, when it runs anything: the calculator's handler of that name
@@ -106,12 +126,17 @@ consteval std::array<std::size_t, Count> PlacesOf(std::span<const ControlDesign>
     return places;
 }
 
+// Whether the control can have the focus at all: labels and pictures never take it.
+constexpr bool TakesFocus(const ControlDesign& control)
+{
+    return control.kind != ControlKind::Label && control.kind != ControlKind::Picture;
+}
+
 // Whether Tab stops at the control: every control the user can focus, but those that only a click
-// focuses. Labels and pictures never take the focus.
+// focuses.
 constexpr bool TakesTab(const ControlDesign& control)
 {
-    const bool focusable = control.kind != ControlKind::Label && control.kind != ControlKind::Picture;
-    return focusable && !(control.settings & kClickFocusOnly);
+    return TakesFocus(control) && !(control.settings & kClickFocusOnly);
 }
 
 // What a screen reader calls a control, on every face: its designed name, led by its caption where

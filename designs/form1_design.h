@@ -109,5 +109,7 @@ inline constexpr auto kEntryMenu = std::to_array<MenuEntryDesign>({
     {"Copia", kNotInArray, "&Copia"},
     {"Incolla", kNotInArray, "&Incolla"},
 });
+// An entry of that menu that has nothing to act on while the entry is empty, and so is greyed.
+constexpr bool GreyedWhileEmpty(const MenuEntryDesign& item) { return item.name == "Copia"; }
 
 }  // namespace abaquino::designs

@@ -20,6 +20,7 @@ constexpr Modifiers kShift{.shift = true};
 constexpr Modifiers kCtrl{.control = true};
 constexpr Modifiers kAlt{.alt = true};
 constexpr Modifiers kCtrlShift{.shift = true, .control = true};
+constexpr Modifiers kMeta{.meta = true};
 
 constexpr std::optional<ControlKind> kEntry = ControlKind::EntryBox;
 constexpr std::optional<ControlKind> kConversion = ControlKind::TextBox;
@@ -61,6 +62,11 @@ TEST(WindowKeys, EachKeyGetsItsAnswerWhereverTheFocusIs)
         {Key::Other, kNone, kConversion, KeyPress},
         {Key::Backspace, kNone, kEntry, KeyPress},
         {Key::Delete, kNone, kWindow, KeyPress},
+        {Key::C, kMeta, kEntry, CopyFocusedDisplay},  // a Mac's copy and paste
+        {Key::V, kMeta, kButton, Paste},
+        {Key::Other, kMeta, kEntry, ToSystem},        // Command+E: never the menu's
+        {Key::Tab, kMeta, kEntry, ToSystem},
+        {Key::C, Modifiers{.shift = true, .meta = true}, kEntry, ToSystem},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(AnswerKeyDown(row.key, row.held, row.focus), row.answer)
@@ -79,6 +85,7 @@ TEST(WindowKeys, TypedCharactersAndReleasedKeysBecomeTheMapsCodes)
     EXPECT_EQ(TypedCode(U'\U0001F600', kNone), std::int16_t{0x7fff});
     EXPECT_EQ(TypedCode(U'c', kCtrl), std::nullopt);  // a command, not typing
     EXPECT_EQ(TypedCode(U'e', kAlt), std::nullopt);
+    EXPECT_EQ(TypedCode(U'5', kMeta), std::nullopt);
     EXPECT_EQ(TypedCode(0, kNone), std::nullopt);
 
     const struct { Key key; Modifiers held; std::int16_t code, shift; } releases[] = {
@@ -86,6 +93,7 @@ TEST(WindowKeys, TypedCharactersAndReleasedKeysBecomeTheMapsCodes)
         {Key::Delete, kCtrlShift, kDeleteKeyCode, 3},
         {Key::C, Modifiers{.shift = true, .alt = true}, 0, 5},
         {Key::Other, kCtrl, 0, 2},
+        {Key::Backspace, kMeta, 0, 0},  // Command+Backspace is the system's
     };
     for (const auto& row : releases) {
         const Release release = Released(row.key, row.held);

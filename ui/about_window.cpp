@@ -59,11 +59,7 @@ void frmAbout::TakeDesignedSize()
 // window opens: version, maker, city and date.
 void frmAbout::DescribeForScreenReaders()
 {
-    QStringList facts;
-    for (const std::string_view name : kAboutFacts) {
-        if (const auto* label = findChild<QLabel*>(FromUtf8(name))) facts << label->text();
-    }
-    setAccessibleDescription(facts.join(QStringLiteral(", ")));
+    setAccessibleDescription(FromUtf8(designs::AboutFactsText()));
 }
 
 frmAbout::~frmAbout() { windows_.Forget(this); }

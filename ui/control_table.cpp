@@ -19,21 +19,13 @@ namespace {
 // Qt to ask fontconfig for its fallbacks, which cost as much as loading the font itself.
 QString InstalledFamily(std::string_view designed, const QStringList& installed)
 {
-    static constexpr struct {
-        std::string_view designed;
-        std::array<const char*, 3> standIns;
-    } kStandIns[] = {
-        {"Times New Roman", {"Liberation Serif", "Tinos", "DejaVu Serif"}},
-        {"Comic Sans MS", {"Comic Neue", "Comic Relief", "DejaVu Sans"}},
-    };
     const QString family = FromUtf8(designed);
-    if (installed.contains(family, Qt::CaseInsensitive)) return family;
-    for (const auto& entry : kStandIns) {
-        if (entry.designed != designed) continue;
-        for (const char* standIn : entry.standIns) {
-            if (installed.contains(QLatin1String(standIn), Qt::CaseInsensitive)) return QLatin1String(standIn);
-        }
+    const designs::FontStandIns* standIns = designs::StandInsFor(designed);
+    if (installed.contains(family, Qt::CaseInsensitive) || !standIns) return family;
+    for (const std::string_view standIn : standIns->sameMetrics) {
+        if (installed.contains(FromUtf8(standIn), Qt::CaseInsensitive)) return FromUtf8(standIn);
     }
+    if (installed.contains(FromUtf8(standIns->lastResort), Qt::CaseInsensitive)) return FromUtf8(standIns->lastResort);
     return family;
 }
 
@@ -80,7 +72,6 @@ QWidget* Create(const ControlDesign& design, QWidget* parent)
     case ControlKind::Picture: {
         QLabel* picture = MakeLabel({}, parent);
         picture->setPixmap(parent->windowIcon().pixmap(32, 32));
-        picture->setFocusPolicy(Qt::StrongFocus);
         return picture;
     }
     }
@@ -102,8 +93,7 @@ void Apply(const ControlDesign& design, QWidget* widget, const QStringList& inst
     if (!design.accessibleDescription.empty()) {
         widget->setAccessibleDescription(FromUtf8(design.accessibleDescription));
     }
-    const bool focusable = design.kind != ControlKind::Label && design.kind != ControlKind::Picture;
-    if (focusable && !designs::TakesTab(design)) widget->setFocusPolicy(Qt::ClickFocus);
+    if (designs::TakesFocus(design) && !designs::TakesTab(design)) widget->setFocusPolicy(Qt::ClickFocus);
     if (auto* box = qobject_cast<QLineEdit*>(widget); box && (design.settings & kRightAligned)) {
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }

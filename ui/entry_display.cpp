@@ -1,6 +1,8 @@
 #include "ui/entry_display.h"
 
 #include "calc/number_text.h"
+#include "designs/form1_design.h"
+#include "ui/control_table.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -61,12 +63,14 @@ void EntryDisplay::contextMenuEvent(QContextMenuEvent* event)
 {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction* copy = menu->addAction(QStringLiteral("&Copia"), this, &EntryDisplay::copyRequested);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setEnabled(!shown_.isEmpty());
-    QAction* paste = menu->addAction(QStringLiteral("&Incolla"), this,
-                                     [this] { emit pasteRequested(QClipboard::Clipboard); });
-    paste->setShortcut(QKeySequence::Paste);
+    for (const designs::MenuEntryDesign& item : designs::kEntryMenu) {
+        const bool copy = item.name == "Copia";
+        QAction* action = menu->addAction(FromUtf8(item.caption), this, [this, copy] {
+            copy ? emit copyRequested() : emit pasteRequested(QClipboard::Clipboard);
+        });
+        action->setShortcut(copy ? QKeySequence::Copy : QKeySequence::Paste);
+        action->setEnabled(!(designs::GreyedWhileEmpty(item) && shown_.isEmpty()));
+    }
     menu->popup(event->globalPos());
 }
 

@@ -112,13 +112,10 @@ void Form1::BuildMenu()
     for (const MenuEntryDesign& entry : kForm1Menu) {
         QAction* action = bar->addAction(FromUtf8(entry.caption));
         action->setObjectName(ObjectName(entry.name, entry.index));
-        if (entry.name == "Esci") {
-            connect(action, &QAction::triggered, this, [this] { Esci_Click(1); });
-        } else {
-            // Queued, so that the menu bar has let go of the entry before the About window's
-            // modal loop starts; else it stays highlighted while the window is open.
-            connect(action, &QAction::triggered, this, &Form1::Informazioni_Click, Qt::QueuedConnection);
-        }
+        // Queued, so that the menu bar has let go of the entry before a window's modal loop
+        // starts (About's); else it stays highlighted while the window is open.
+        const Qt::ConnectionType when = entry.name == "Esci" ? Qt::AutoConnection : Qt::QueuedConnection;
+        connect(action, &QAction::triggered, this, [this, &entry] { behaviour::ChooseMenuEntry(*this, entry); }, when);
     }
 }
 
@@ -253,7 +250,7 @@ void Form1::Copy(behaviour::CopyFrom from)
 void Form1::Paste(QClipboard::Mode mode)
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData(mode);
-    if (!data) return behaviour::Paste(calculator_, *this, std::nullopt);
+    if (!data || !data->hasText()) return behaviour::Paste(calculator_, *this, std::nullopt);
     const std::string text = data->text().left(static_cast<qsizetype>(behaviour::kPasteReadLimit)).toStdString();
     behaviour::Paste(calculator_, *this, text);
 }

@@ -35,13 +35,13 @@ Key KeyOf(const QKeyEvent& event)
     }
 }
 
-// The desktop's own modifier (Meta) counts as Alt: with it, a key is a command and types nothing.
 behaviour::Modifiers ModifiersOf(const QKeyEvent& event)
 {
     const Qt::KeyboardModifiers held = event.modifiers();
     return {.shift = held.testFlag(Qt::ShiftModifier) || event.key() == Qt::Key_Backtab,
             .control = held.testFlag(Qt::ControlModifier),
-            .alt = held.testAnyFlags(Qt::AltModifier | Qt::MetaModifier)};
+            .alt = held.testFlag(Qt::AltModifier),
+            .meta = held.testFlag(Qt::MetaModifier)};
 }
 
 char32_t TypedCharacter(const QKeyEvent& event)

@@ -73,7 +73,8 @@ bool KeyPreview::Pressed(const QKeyEvent& key)
     case KeyAnswer::KeyPress: typed(); return true;
     case KeyAnswer::DecimalComma: behaviour::TypeDecimalComma(calculator_); return true;
     case KeyAnswer::ToMenu:
-    case KeyAnswer::Swallow: return true;
+    case KeyAnswer::Swallow:
+    case KeyAnswer::ToSystem: return true;  // the desktop had its keys before the window
     }
     return true;
 }

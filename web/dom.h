@@ -32,6 +32,8 @@ void abaquino_hide_balloon();
 int abaquino_balloon_text(char* buffer, int size);  // "" when none shows
 
 void abaquino_copy_now();
+bool abaquino_copy_through_clipboard(void* page);
+void abaquino_await_paste(void* page, int pasteLimit);
 
 void abaquino_show_about();
 void abaquino_close_about();

@@ -72,8 +72,11 @@ bool Form1Page::KeyDown(behaviour::Key key, behaviour::Modifiers held, char32_t 
     switch (behaviour::AnswerKeyDown(key, held, kind)) {
     case KeyAnswer::CopyFocusedDisplay:
         if (key == behaviour::Key::C && held.shift) return CopyConversion();
+        if (held.meta) return abaquino_copy_through_clipboard(this);
         return false;  // the browser's copy event follows
-    case KeyAnswer::Paste: return false;  // and its paste event
+    case KeyAnswer::Paste:
+        if (held.meta) abaquino_await_paste(this, static_cast<int>(behaviour::kPasteReadLimit));
+        return false;  // and its paste event
     case KeyAnswer::ChooseOtherOption: ChooseOtherOption(); return true;
     case KeyAnswer::NextTabStop: MoveFocus(true); return true;
     case KeyAnswer::PreviousTabStop: MoveFocus(false); return true;
@@ -82,6 +85,7 @@ bool Form1Page::KeyDown(behaviour::Key key, behaviour::Modifiers held, char32_t 
     case KeyAnswer::DecimalComma: behaviour::TypeDecimalComma(calculator_); return true;
     case KeyAnswer::ToMenu: return ChooseMenuEntry(typed);
     case KeyAnswer::Swallow: return true;
+    case KeyAnswer::ToSystem: return false;
     }
     return true;
 }
@@ -113,8 +117,7 @@ void Form1Page::Clicked(std::size_t place)
 void Form1Page::MenuChosen(std::size_t entry)
 {
     if (entry >= designs::kForm1Menu.size() || AboutOpen()) return;
-    if (designs::kForm1Menu[entry].name == "Esci") return Esci_Click(static_cast<std::int16_t>(designs::kForm1Menu[entry].index));
-    Informazioni_Click();
+    behaviour::ChooseMenuEntry(*this, designs::kForm1Menu[entry]);
 }
 
 // Alt with a menu entry's access key chooses it, as on the desktop; false for any other key.

@@ -13,9 +13,9 @@ using abaquino::web::Form1Page;
 
 Form1Page& PageAt(void* page) { return *static_cast<Form1Page*>(page); }
 
-abaquino::behaviour::Modifiers Held(bool shift, bool control, bool alt)
+abaquino::behaviour::Modifiers Held(bool shift, bool control, bool alt, bool meta)
 {
-    return {.shift = shift, .control = control, .alt = alt};
+    return {.shift = shift, .control = control, .alt = alt, .meta = meta};
 }
 
 // Each event is a step of the user's, whose one sentence is said once it is over.
@@ -34,16 +34,18 @@ auto Step(void* page, Handle handle)
 extern "C" {
 
 // `key` and `code`: the event's values of those names ("Enter", "NumpadDecimal").
-EMSCRIPTEN_KEEPALIVE bool abaquino_key_down(void* page, const char* key, const char* code, bool shift, bool control, bool alt)
+EMSCRIPTEN_KEEPALIVE bool abaquino_key_down(void* page, const char* key, const char* code, bool shift, bool control,
+                                            bool alt, bool meta)
 {
     using namespace abaquino::web;
     const char32_t typed = alt ? TypedWithAlt(key, code) : TypedCharacter(key);
-    return Step(page, [&](Form1Page& p) { return p.KeyDown(KeyOf(key, code), Held(shift, control, alt), typed); });
+    return Step(page, [&](Form1Page& p) { return p.KeyDown(KeyOf(key, code), Held(shift, control, alt, meta), typed); });
 }
 
-EMSCRIPTEN_KEEPALIVE void abaquino_key_up(void* page, const char* key, const char* code, bool shift, bool control, bool alt)
+EMSCRIPTEN_KEEPALIVE void abaquino_key_up(void* page, const char* key, const char* code, bool shift, bool control,
+                                          bool alt, bool meta)
 {
-    Step(page, [&](Form1Page& p) { p.KeyUp(abaquino::web::KeyOf(key, code), Held(shift, control, alt)); });
+    Step(page, [&](Form1Page& p) { p.KeyUp(abaquino::web::KeyOf(key, code), Held(shift, control, alt, meta)); });
 }
 
 EMSCRIPTEN_KEEPALIVE void abaquino_click(void* page, int place)

@@ -38,24 +38,12 @@ mergeInto(LibraryManager.library, {
     // Hands a key event to the page's handler (page_events.cpp), which names it; its answer.
     key: function (handler, page, e) {
       var named = abaquinoDocument.texts(page, [e.key || '', e.code || '']);
-      return handler(page, named[0], named[1], e.shiftKey, e.ctrlKey, e.altKey);
+      return handler(page, named[0], named[1], e.shiftKey, e.ctrlKey, e.altKey, e.metaKey);
     },
     // The menu bar's own keys while one of its entries has the focus (from a click): the arrows,
     // Home and End move along it, Enter and Space choose, Esc goes back to the entry. True when
     // the key was the menu's.
     pasteAwaited: 0,
-    // Command+C copies through the asynchronous clipboard, as Safari sends no copy event without
-    // a selection, and the entry allows none; Command+V is the browser's paste, and where no paste
-    // event follows (Safari, on an entry that cannot be edited), the page reads the clipboard.
-    commandKey: function (page, pasteLimit, e) {
-      if (e.ctrlKey || e.altKey || e.shiftKey || !/^[cv]$/i.test(e.key)) return;
-      if (/c/i.test(e.key)) {
-        if (abaquinoDocument.copyText(page)) e.preventDefault();
-        return;
-      }
-      clearTimeout(abaquinoDocument.pasteAwaited);
-      abaquinoDocument.pasteAwaited = setTimeout(function () { abaquinoDocument.readClipboard(page, pasteLimit); }, 200);
-    },
     // What Ctrl+C would copy, through the asynchronous clipboard; false where there is none, or
     // nothing to copy (the clipboard is then left as it was).
     copyText: function (page) {
@@ -79,7 +67,8 @@ mergeInto(LibraryManager.library, {
       var menu = document.getElementById('entry-menu');
       var client = document.getElementById('Form1-client').getBoundingClientRect();
       var items = Array.prototype.slice.call(menu.children);
-      items[0].disabled = !document.getElementById('txtDisplay').value;  // nothing to copy
+      var empty = !document.getElementById('txtDisplay').value;
+      items.forEach(function (item) { item.disabled = empty && item.hasAttribute('data-greyed-while-empty'); });
       _abaquino_hide_balloon();
       menu.hidden = false;
       // Within the window, as far as it goes; the menu's own size is known once it shows.
@@ -144,12 +133,11 @@ mergeInto(LibraryManager.library, {
     // Command+C and Command+V, a Mac's copy and paste.
     on(window, 'keydown', function (e) {
       if (d.entryMenuKey(e)) return;
-      if (e.metaKey) return d.commandKey(page, pasteLimit, e);
-      if (d.menuKey(menu, e)) return;
+      if (!e.metaKey && d.menuKey(menu, e)) return;
       if (d.key(_abaquino_key_down, page, e)) e.preventDefault();
     }, true);
     on(window, 'keyup', function (e) {
-      if (e.metaKey || !document.getElementById('entry-menu').hidden) return;
+      if (!document.getElementById('entry-menu').hidden) return;
       d.key(_abaquino_key_up, page, e);
       if (e.key === 'Alt') e.preventDefault();  // a lone Alt leaves the keys to the calculator
     }, true);
@@ -342,6 +330,20 @@ mergeInto(LibraryManager.library, {
 
   // The browser's copy, as Ctrl+C would start it; its copy event asks the page what to copy.
   abaquino_copy_now: function () { document.execCommand('copy'); },
+
+  // Command+C copies through the asynchronous clipboard, as Safari sends no copy event without a
+  // selection, and the entry allows none; false where there is no such clipboard or nothing to copy.
+  abaquino_copy_through_clipboard__deps: ['$abaquinoDocument'],
+  abaquino_copy_through_clipboard: function (page) { return abaquinoDocument.copyText(page); },
+
+  // Command+V is the browser's paste; where no paste event follows (Safari, on an entry that
+  // cannot be edited), the page reads the clipboard itself.
+  abaquino_await_paste__deps: ['$abaquinoDocument'],
+  abaquino_await_paste: function (page, pasteLimit) {
+    var d = abaquinoDocument;
+    clearTimeout(d.pasteAwaited);
+    d.pasteAwaited = setTimeout(function () { d.readClipboard(page, pasteLimit); }, 200);
+  },
 
   // Modal as on the desktop: the main window takes no input while it is open. The window itself
   // takes the focus, so that a screen reader reads it whole, name and facts (Enter and Esc work as

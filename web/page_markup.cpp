@@ -41,13 +41,16 @@ std::string Px(int twips) { return std::to_string(Pixels(twips)) + "px"; }
 // The designed family first, then the metric-compatible free fonts the desktop programs use.
 std::string FontCss(const FontDesign& font)
 {
-    const std::string_view standIns = font.family == "Comic Sans MS" ? R"("Comic Neue", "Comic Relief", cursive)"
-                                                                     : R"("Liberation Serif", Tinos, serif)";
+    std::string standIns;
+    if (const FontStandIns* found = StandInsFor(font.family)) {
+        for (const std::string_view family : found->sameMetrics) standIns += "\"" + std::string(family) + "\", ";
+        standIns += found->generic;
+    }
     std::string points = std::to_string(font.points);
     points.erase(points.find_last_not_of('0') + 1);
     if (points.back() == '.') points.pop_back();
     return std::string(font.italic ? "italic " : "") + (font.bold ? "bold " : "normal ") + points + "pt \"" +
-           std::string(font.family) + "\", " + std::string(standIns);
+           std::string(font.family) + "\"" + (standIns.empty() ? "" : ", " + standIns);
 }
 
 // The About window's ids begin with its name, as its Label1 is not the main window's.
@@ -189,7 +192,8 @@ std::string EntryMenuHtml()
     std::string items;
     for (const MenuEntryDesign& item : kEntryMenu) {
         const std::size_t mark = item.caption.find('&');
-        items += "<button type=\"button\" role=\"menuitem\" tabindex=\"-1\" id=\"entry-" + Escaped(item.name) + "\">" +
+        items += "<button type=\"button\" role=\"menuitem\" tabindex=\"-1\" id=\"entry-" + Escaped(item.name) + "\"" +
+                 (GreyedWhileEmpty(item) ? " data-greyed-while-empty" : "") + ">" +
                  Escaped(item.caption.substr(0, mark)) + "<u>" + Escaped(item.caption.substr(mark + 1, 1)) + "</u>" +
                  Escaped(item.caption.substr(mark + 2)) + "</button>";
     }

@@ -64,6 +64,7 @@ frmAbout::frmAbout(HWND owner, LoadedWindows& windows, HINSTANCE instance, HighC
     if (!window_) return;
     controls_ = BuildControls(kAboutControls, window_);
     GiveDesignedNames(kAboutControls, controls_);
+    DescribeDialog(window_, Wide(AboutFactsText()));
     cmdOK = controls_[PlaceOf(kAboutControls, "cmdOK")];
     SetWindowLongPtrW(cmdOK, GWLP_ID, IDOK);  // Enter and Esc reach it as a dialog's keys
     const int dpi = static_cast<int>(GetDpiForWindow(window_));

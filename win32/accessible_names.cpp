@@ -27,8 +27,8 @@ HRESULT Answer(const std::wstring& text, BSTR* out)
 // The system's object for a control, answering for it except for its name, description and help.
 class DesignedObject final : public ComObject<IAccessible, IOleWindow> {
 public:
-    DesignedObject(IAccessible* standard, HWND control, std::wstring name, std::wstring description)
-        : standard_(standard), control_(control), name_(std::move(name)), description_(std::move(description))
+    DesignedObject(IAccessible* standard, HWND control, std::wstring name, std::wstring description, long role)
+        : standard_(standard), control_(control), name_(std::move(name)), description_(std::move(description)), role_(role)
     {
     }
     // IUnknown
@@ -98,7 +98,11 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
     {
-        return standard_->get_accRole(child, role);
+        if (!IsSelf(child) || !role_) return standard_->get_accRole(child, role);
+        if (!role) return E_POINTER;
+        role->vt = VT_I4;
+        role->lVal = role_;
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
     {
@@ -142,6 +146,7 @@ public:
     }
 
     void Rename(std::wstring name) { name_ = std::move(name); }
+    void Describe(std::wstring description) { description_ = std::move(description); }
 
 private:
     ~DesignedObject() override { standard_->Release(); }
@@ -150,6 +155,7 @@ private:
     HWND control_;
     std::wstring name_;
     std::wstring description_;
+    long role_;  // 0: the system's
 };
 
 // Where a control keeps its Designed, for SetSpokenName.
@@ -157,10 +163,13 @@ constexpr wchar_t kDesignedProperty[] = L"AbaquinoDesigned";
 
 // What one control says, and its object once a client has asked for it.
 struct Designed {
-    const designs::ControlDesign& design;
+    std::wstring designedName, designedDescription;  // empty: the system's
+    long role = 0;                                   // 0: the system's
     DesignedObject* object = nullptr;
-    std::wstring spoken;  // in place of the designed name while not empty
-    std::wstring Name() const { return spoken.empty() ? Wide(designs::SpokenName(design)) : spoken; }
+    std::wstring spoken = {};     // in place of the designed name while not empty
+    std::wstring described = {};  // in place of the designed description while not empty
+    std::wstring Name() const { return spoken.empty() ? designedName : spoken; }
+    std::wstring Description() const { return described.empty() ? designedDescription : described; }
 };
 
 LRESULT CALLBACK Answering(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
@@ -177,8 +186,7 @@ LRESULT CALLBACK Answering(HWND control, UINT message, WPARAM wParam, LPARAM lPa
                                                         reinterpret_cast<void**>(&standard)))) {
                 break;
             }
-            designed.object = new DesignedObject(standard, control, designed.Name(),
-                                                 Wide(designed.design.accessibleDescription));
+            designed.object = new DesignedObject(standard, control, designed.Name(), designed.Description(), designed.role);
         }
         return oleacc.LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(designed.object));
     case WM_NCDESTROY:
@@ -194,6 +202,12 @@ LRESULT CALLBACK Answering(HWND control, UINT message, WPARAM wParam, LPARAM lPa
     return DefSubclassProc(control, message, wParam, lParam);
 }
 
+void AnswerFor(HWND control, Designed* designed)
+{
+    SetPropW(control, kDesignedProperty, designed);
+    SetWindowSubclass(control, &Answering, 0, reinterpret_cast<DWORD_PTR>(designed));
+}
+
 }  // namespace
 
 void GiveDesignedNames(std::span<const designs::ControlDesign> table, std::span<const HWND> controls)
@@ -201,10 +215,14 @@ void GiveDesignedNames(std::span<const designs::ControlDesign> table, std::span<
     for (std::size_t place = 0; place < table.size() && place < controls.size(); ++place) {
         const designs::ControlDesign& design = table[place];
         if (design.accessibleName.empty() && design.accessibleDescription.empty()) continue;
-        auto* designed = new Designed{design, nullptr, {}};
-        SetPropW(controls[place], kDesignedProperty, designed);
-        SetWindowSubclass(controls[place], &Answering, 0, reinterpret_cast<DWORD_PTR>(designed));
+        const std::wstring name = design.accessibleName.empty() ? std::wstring() : Wide(designs::SpokenName(design));
+        AnswerFor(controls[place], new Designed{name, Wide(design.accessibleDescription)});
     }
+}
+
+void DescribeDialog(HWND window, const std::wstring& description)
+{
+    AnswerFor(window, new Designed{{}, description, ROLE_SYSTEM_DIALOG});
 }
 
 void SetSpokenName(HWND control, const std::wstring& name)
@@ -214,6 +232,15 @@ void SetSpokenName(HWND control, const std::wstring& name)
     Designed& designed = *found;
     designed.spoken = name;
     if (designed.object) designed.object->Rename(designed.Name());
+}
+
+void SetDescription(HWND control, const std::wstring& description)
+{
+    auto* found = static_cast<Designed*>(GetPropW(control, kDesignedProperty));
+    if (!found || found->described == description) return;
+    found->described = description;
+    if (found->object) found->object->Describe(found->Description());
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace abaquino::win32

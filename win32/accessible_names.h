@@ -17,8 +17,15 @@ namespace abaquino::win32 {
 // description where the design has them, until it is destroyed.
 void GiveDesignedNames(std::span<const designs::ControlDesign> table, std::span<const HWND> controls);
 
+// The window answers a screen reader as a dialog that says `description` as it opens.
+void DescribeDialog(HWND window, const std::wstring& description);
+
 // The name a control given its designed name answers with from now on; an empty one gives the
 // designed name back. A live region is spoken by its name.
 void SetSpokenName(HWND control, const std::wstring& name);
+
+// The description a control given its designed description answers with from now on, and says
+// it changed; an empty one gives the designed description back.
+void SetDescription(HWND control, const std::wstring& description);
 
 }  // namespace abaquino::win32

@@ -36,12 +36,12 @@ void SetClipboardText(HWND owner, const std::wstring& text)
 std::optional<std::wstring> ClipboardText(HWND owner, std::size_t most)
 {
     if (!OpenPatiently(owner)) return std::nullopt;
-    std::wstring text;
+    std::optional<std::wstring> text;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto* characters = static_cast<const wchar_t*>(GlobalLock(data))) {
             // Bounded by the memory block too, in case the text lacks its terminator.
             const std::size_t length = std::min(GlobalSize(data) / sizeof(wchar_t), most);
-            text.assign(characters, std::find(characters, characters + length, L'\0'));
+            text.emplace(characters, std::find(characters, characters + length, L'\0'));
             GlobalUnlock(data);
         }
     }

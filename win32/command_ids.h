@@ -10,8 +10,8 @@
 namespace abaquino::win32 {
 
 enum CommandId : int {
-    kEsciCommand = 1,
-    kInformazioniCommand = 2,
+    kFirstMenuCommand = 1,  // the menu bar's entries, in the design's order
+    kInformazioniCommand = kFirstMenuCommand + 1,
     kCopyEntryCommand = 3,
     kPasteEntryCommand = 4,
     kFirstControlId = 1000,  // the control at place 0 of its window's design

@@ -1,6 +1,7 @@
 #include "win32/entry_display.h"
 
 #include "calc/number_text.h"
+#include "designs/form1_design.h"
 #include "win32/command_ids.h"
 #include "win32/wide_text.h"
 
@@ -56,8 +57,12 @@ void EntryDisplay::ShowContextMenu(LPARAM where)
         at = {box.left, box.bottom};
     }
     HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING | (shown_.empty() ? MF_GRAYED : 0), kCopyEntryCommand, L"&Copia\tCtrl+C");
-    AppendMenuW(menu, MF_STRING, kPasteEntryCommand, L"&Incolla\tCtrl+V");
+    for (const designs::MenuEntryDesign& item : designs::kEntryMenu) {
+        const bool copy = item.name == "Copia";
+        const UINT greyed = designs::GreyedWhileEmpty(item) && shown_.empty() ? MF_GRAYED : 0;
+        AppendMenuW(menu, MF_STRING | greyed, copy ? kCopyEntryCommand : kPasteEntryCommand,
+                    (Wide(item.caption) + (copy ? L"\tCtrl+C" : L"\tCtrl+V")).c_str());
+    }
     const auto command = static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, edit_, nullptr));
     DestroyMenu(menu);
     if (command) SendMessageW(GetParent(edit_), WM_COMMAND, MAKEWPARAM(command, 0), reinterpret_cast<LPARAM>(edit_));

@@ -3,6 +3,8 @@
 #include "behaviour/form1_clicks.h"
 #include "behaviour/form1_controls.h"
 #include "behaviour/paste.h"
+#include "behaviour/spoken_amounts.h"
+#include "behaviour/step_sentence.h"
 #include "calc/pasted_amount.h"
 #include "designs/form1_design.h"
 #include "win32/about_window.h"
@@ -59,8 +61,9 @@ void Form1::CreateMainWindow()
                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED)),
                         nullptr);
     HMENU bar = CreateMenu();
-    AppendMenuW(bar, MF_STRING, kEsciCommand, Wide(kForm1Menu[0].caption).c_str());
-    AppendMenuW(bar, MF_STRING, kInformazioniCommand, Wide(kForm1Menu[1].caption).c_str());
+    for (std::size_t place = 0; place < kForm1Menu.size(); ++place) {
+        AppendMenuW(bar, MF_STRING, kFirstMenuCommand + place, Wide(kForm1Menu[place].caption).c_str());
+    }
     window_ = CreateWindowExW(kExtendedStyle, kClassName, Wide(kForm1.caption).c_str(), kStyle,
                               CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, bar, instance_, this);
 }
@@ -209,9 +212,10 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 // The menu's entries, the entry's context menu, and the controls by their place in the design.
 void Form1::OnCommand(int id, int notification)
 {
+    if (id >= kFirstMenuCommand && id < kFirstMenuCommand + static_cast<int>(kForm1Menu.size())) {
+        return behaviour::ChooseMenuEntry(*this, kForm1Menu[static_cast<std::size_t>(id - kFirstMenuCommand)]);
+    }
     switch (id) {
-    case kEsciCommand: return Esci_Click(1);
-    case kInformazioniCommand: return Informazioni_Click();
     case kCopyEntryCommand: return Copy(behaviour::CopyFrom::Entry);
     case kPasteEntryCommand: return Paste();
     default: break;
@@ -348,6 +352,9 @@ void Form1::Choose(HWND option)
 {
     const auto [lire, euro] = behaviour::OptionsOf(*this);
     for (const HWND each : {lire, euro}) SendMessageW(each, BM_SETCHECK, each == option ? BST_CHECKED : BST_UNCHECKED, 0);
+    // A screen reader reviewing the window hears the converted amount with its currency.
+    const auto& design = kForm1Controls[PlaceOf(kForm1Controls, "TxtDisplay1")];
+    SetDescription(TxtDisplay1, Wide(behaviour::ConversionDescription(design.accessibleDescription, behaviour::ShownCurrency(*this))));
 }
 
 HWND Form1::ChosenOption() const
@@ -418,7 +425,6 @@ void Form1::Copy(behaviour::CopyFrom from)
     SetClipboardText(window_, behaviour::CopiedText(from, GetFocus() == TxtDisplay1, entry_.Shown(), conversion, selected));
 }
 
-// A busy clipboard says nothing about an amount: a beep, not "Numero non valido".
 void Form1::Paste()
 {
     const std::optional<std::wstring> text = ClipboardText(window_, behaviour::kPasteReadLimit);

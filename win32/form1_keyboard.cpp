@@ -41,7 +41,8 @@ Key KeyOf(WPARAM key)
 // A system key (WM_SYSKEYDOWN) comes with Alt, or with none of the window's menu: F10.
 behaviour::Modifiers Held(bool systemKey = false)
 {
-    return {.shift = IsDown(VK_SHIFT), .control = IsDown(VK_CONTROL), .alt = systemKey || IsDown(VK_MENU)};
+    return {.shift = IsDown(VK_SHIFT), .control = IsDown(VK_CONTROL), .alt = systemKey || IsDown(VK_MENU),
+            .meta = IsDown(VK_LWIN) || IsDown(VK_RWIN)};
 }
 
 bool IsUserInput(UINT message)
@@ -87,7 +88,8 @@ bool Form1::KeyDown(const MSG& message)
     case KeyAnswer::PreviousTabStop: MoveFocus(false); return true;
     case KeyAnswer::ChooseOtherOption: ChooseOtherOption(); return true;
     case KeyAnswer::ToControl:
-    case KeyAnswer::ToMenu: return false;
+    case KeyAnswer::ToMenu:
+    case KeyAnswer::ToSystem: return false;
     case KeyAnswer::KeyPress: TranslateMessage(&message); return true;
     case KeyAnswer::DecimalComma: behaviour::TypeDecimalComma(calculator_); return true;
     case KeyAnswer::Swallow: return true;

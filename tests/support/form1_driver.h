@@ -39,11 +39,13 @@ public:
 
     virtual std::string Entry() const = 0;
     virtual std::string Conversion() const = 0;
+    virtual std::string Description(std::string_view name) const = 0;  // what a screen reader reads
     virtual std::size_t Caret() const = 0;
     virtual bool Chosen(std::string_view option) const = 0;
     virtual Calculator& calculator() = 0;
 
     virtual void SetClipboard(std::string_view text) = 0;
+    virtual void SetClipboardPicture() = 0;  // a clipboard that holds no text
     virtual std::string Clipboard() const = 0;
     virtual void ChooseFromEntryMenu(std::string_view entry) = 0;  // "Copia", "Incolla"
 

@@ -119,6 +119,11 @@ TEST(Form1Scenario, KeysWithRulesOfTheirOwn)
     EXPECT_EQ(window->Entry(), "123,");
     window->Chord('M', {.control = true});  // Ctrl+M makes a carriage return, but types nothing
     EXPECT_EQ(window->Entry(), "123,");
+    // The system's modifier (Command, the Windows key, Super) is never Alt: no menu, no edit.
+    window->Chord('E', {.meta = true});
+    window->Press(Key::Backspace, {.meta = true});
+    EXPECT_FALSE(window->Ended());
+    EXPECT_EQ(window->Entry(), "123,");
     window->Press(Key::Left);
     window->Press(Key::Home);
     EXPECT_EQ(window->Caret(), 4u);  // the caret stays at the end
@@ -147,6 +152,7 @@ TEST(Form1Scenario, TabWalksTheDesignWithTheOptionsAsOneStopAndArrowsChoose)
     EXPECT_TRUE(window->Chosen("OptBLire"));
     EXPECT_FALSE(window->Chosen("OptBEuro"));
     EXPECT_EQ(window->Conversion(), "1.936.270");
+    EXPECT_EQ(window->Description("TxtDisplay1"), "L'importo nella valuta scelta, in lire");
     for (const Key notArrow : {Key::Home, Key::End, Key::PageUp, Key::PageDown}) {
         window->Press(notArrow);  // only the four arrows choose
         EXPECT_EQ(window->Focused(), "OptBLire") << static_cast<int>(notArrow);
@@ -218,8 +224,17 @@ TEST(Form1Scenario, PastesAnAmountAsIfKeyedAndRefusesAnythingElse)
     window->SetClipboard("290.441 lire");
     window->Press(Key::Insert, {.shift = true});
     EXPECT_EQ(window->Entry(), "290441");
+    window->SetClipboard("7");
+    window->Chord('V', {.meta = true});  // a Mac's paste
+    EXPECT_EQ(window->Entry(), "7");
     window->SetClipboard("  -12,5 ");
     window->ChooseFromEntryMenu("Incolla");
+    EXPECT_EQ(window->Entry(), "-12,5");
+    const int beeps = window->Beeps();
+    window->SetClipboardPicture();  // nothing to paste: a beep, no message
+    window->Chord('V', {.control = true});
+    EXPECT_EQ(window->Beeps(), beeps + 1);
+    EXPECT_EQ(window->FailureShown(), "");
     EXPECT_EQ(window->Entry(), "-12,5");
 
     window->SetClipboard("abc");

@@ -48,9 +48,7 @@ TEST(AboutWindow, ShowsItsDesignWithTheFocusOnOk)
         EXPECT_TRUE(about.findChild<QLabel*>("lblAvviso")->wordWrap());
         EXPECT_FALSE(about.findChild<QLabel*>("pboxLogo")->pixmap().isNull());
 
-        QTest::keyClick(about.windowHandle(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), "pboxLogo");
-        QTest::keyClick(about.windowHandle(), Qt::Key_Tab);
+        QTest::keyClick(about.windowHandle(), Qt::Key_Tab);  // OK is its one stop: the picture takes none
         EXPECT_EQ(QApplication::focusWidget(), about.cmdOK);
         about.cmdOK->click();
     });

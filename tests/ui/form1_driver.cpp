@@ -11,6 +11,8 @@
 #include "window_test_support.h"
 
 #include <QClipboard>
+#include <QImage>
+#include <QMimeData>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -56,6 +58,7 @@ Qt::KeyboardModifiers QtModifiers(Modifiers held, Key key = Key::Other)
     if (held.shift) modifiers |= Qt::ShiftModifier;
     if (held.control) modifiers |= Qt::ControlModifier;
     if (held.alt) modifiers |= Qt::AltModifier;
+    if (held.meta) modifiers |= Qt::MetaModifier;
     if (key == Key::KeypadDecimal) modifiers |= Qt::KeypadModifier;
     return modifiers;
 }
@@ -114,6 +117,10 @@ public:
 
     std::string Entry() const override { return shown_.Entry(); }
     std::string Conversion() const override { return shown_.Conversion(); }
+    std::string Description(std::string_view name) const override
+    {
+        return Control(name, abaquino::designs::kNotInArray)->accessibleDescription().toStdString();
+    }
     std::size_t Caret() const override { return static_cast<std::size_t>(shown_.form.txtDisplay->cursorPosition()); }
     bool Chosen(std::string_view option) const override
     {
@@ -124,6 +131,12 @@ public:
     void SetClipboard(std::string_view text) override
     {
         QGuiApplication::clipboard()->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    void SetClipboardPicture() override
+    {
+        auto* picture = new QMimeData;
+        picture->setImageData(QImage(2, 2, QImage::Format_RGB32));
+        QGuiApplication::clipboard()->setMimeData(picture);
     }
     std::string Clipboard() const override { return QGuiApplication::clipboard()->text().toStdString(); }
     void ChooseFromEntryMenu(std::string_view entry) override

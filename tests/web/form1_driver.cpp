@@ -10,6 +10,7 @@
 #include "web/page_markup.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include <emscripten/emscripten.h>
@@ -21,10 +22,10 @@ using abaquino::behaviour::Key;
 using abaquino::behaviour::Modifiers;
 
 // Dispatches a key event where the browser would; false when the page took the key.
-EM_JS(bool, DispatchKey, (const char* type, const char* key, const char* code, bool shift, bool control, bool alt), {
+EM_JS(bool, DispatchKey, (const char* type, const char* key, const char* code, bool shift, bool control, bool alt, bool meta), {
   var target = document.activeElement || document.body;
   return target.dispatchEvent(new KeyboardEvent(Module.textAt(type), {
-    key: Module.textAt(key), code: Module.textAt(code), shiftKey: shift, ctrlKey: control, altKey: alt,
+    key: Module.textAt(key), code: Module.textAt(code), shiftKey: shift, ctrlKey: control, altKey: alt, metaKey: meta,
     bubbles: true, cancelable: true}));
 });
 
@@ -97,6 +98,13 @@ EM_JS(void, WindowEvent, (const char* type), {
 
 // Whether the element stands at (x, y) of the client area, shows its caption and is called by its
 // spoken name.
+// What a screen reader reads as the control's description.
+EM_JS(void, DescriptionOf, (const char* id, char* text, int size), {
+  var control = document.getElementById(Module.textAt(id));
+  var parts = (control.getAttribute('aria-describedby') || "").split(' ').filter(Boolean);
+  Module.textInto(parts.map(function (part) { return document.getElementById(part).textContent; }).join(' '), text, size);
+});
+
 EM_JS(bool, AsDesigned, (const char* id, int x, int y, const char* caption, const char* spoken), {
   var control = document.getElementById(Module.textAt(id));
   if (!control || control.offsetParent === null) return false;
@@ -165,8 +173,8 @@ public:
         }
     }
     void Press(Key key, Modifiers held) override { Stroke(NameOf(key).key, NameOf(key).code, held); }
-    void KeyDown(Key key) override { DispatchKey("keydown", NameOf(key).key, NameOf(key).code, false, false, false); }
-    void KeyUp(Key key) override { DispatchKey("keyup", NameOf(key).key, NameOf(key).code, false, false, false); }
+    void KeyDown(Key key) override { DispatchKey("keydown", NameOf(key).key, NameOf(key).code, false, false, false, false); }
+    void KeyUp(Key key) override { DispatchKey("keyup", NameOf(key).key, NameOf(key).code, false, false, false, false); }
     void Chord(char letter, Modifiers held) override
     {
         const std::string key(1, static_cast<char>(letter - 'A' + 'a')), code = std::string("Key") + letter;
@@ -174,8 +182,8 @@ public:
     }
     void LoneAlt() override
     {
-        DispatchKey("keydown", "Alt", "AltLeft", false, false, true);
-        DispatchKey("keyup", "Alt", "AltLeft", false, false, false);
+        DispatchKey("keydown", "Alt", "AltLeft", false, false, true, false);
+        DispatchKey("keyup", "Alt", "AltLeft", false, false, false, false);
     }
 
     void Click(std::string_view name, int index) override { ClickElement(abaquino::web::ElementId(name, index).c_str()); }
@@ -184,6 +192,11 @@ public:
         FocusElement(name.empty() ? "" : abaquino::web::ElementId(name, index).c_str());
     }
     std::string Focused() const override { return Read(FocusedId); }
+    std::string Description(std::string_view name) const override
+    {
+        const std::string id = abaquino::web::ElementId(name, abaquino::designs::kNotInArray);
+        return Read([&](char* text, int size) { DescriptionOf(id.c_str(), text, size); });
+    }
     std::string MisplacedControl() const override
     {
         for (const auto& expected : abaquino::testing::kForm1Pixels) {
@@ -202,12 +215,13 @@ public:
     bool Chosen(std::string_view option) const override { return IsChecked(std::string(option).c_str()); }
     abaquino::Calculator& calculator() override { return page_.calculator(); }
 
-    void SetClipboard(std::string_view text) override { clipboard_ = text; }
-    std::string Clipboard() const override { return clipboard_; }
+    void SetClipboard(std::string_view text) override { clipboard_ = std::string(text); }
+    void SetClipboardPicture() override { clipboard_.reset(); }
+    std::string Clipboard() const override { return clipboard_.value_or(""); }
     void ChooseFromEntryMenu(std::string_view entry) override
     {
         FocusElement("txtDisplay");
-        ChooseEntryMenuItem(std::string(entry).c_str(), clipboard_.c_str());
+        ChooseEntryMenuItem(std::string(entry).c_str(), Clipboard().c_str());
         emscripten_sleep(20);  // the clipboard answers later
         bool copied = false;
         const std::string text = Read([&](char* buffer, int size) { copied = CopiedText(buffer, size); });
@@ -250,30 +264,30 @@ private:
     void Stroke(const char* key, const char* code, Modifiers held)
     {
         const std::string_view name = key;
-        const bool left = DispatchKey("keydown", key, code, held.shift, held.control, held.alt);
+        const bool left = DispatchKey("keydown", key, code, held.shift, held.control, held.alt, held.meta);
         if (left && IsCopy(name, held)) ClipboardEvent("copy");
         if (left && IsPaste(name, held)) ClipboardEvent("paste");
-        DispatchKey("keyup", key, code, held.shift, held.control, held.alt);
+        DispatchKey("keyup", key, code, held.shift, held.control, held.alt, held.meta);
         if (left && name == " ") ClickFocusedButton();
     }
     static bool IsCopy(std::string_view key, Modifiers held)
     {
-        return key == "Copy" || (held.control && (key == "c" || key == "Insert"));
+        return key == "Copy" || (held.control && (key == "c" || key == "Insert"));  // Command+C: the page's own
     }
     static bool IsPaste(std::string_view key, Modifiers held)
     {
-        return key == "Paste" || (held.control && key == "v") || (held.shift && key == "Insert");
+        return key == "Paste" || ((held.control || held.meta) && key == "v") || (held.shift && key == "Insert");
     }
     void ClipboardEvent(const char* type)
     {
         bool taken = false;
         const std::string copied =
-            Read([&](char* text, int size) { taken = DispatchClipboard(type, clipboard_.c_str(), text, size); });
+            Read([&](char* text, int size) { taken = DispatchClipboard(type, clipboard_ ? clipboard_->c_str() : nullptr, text, size); });
         if (taken) clipboard_ = copied;
     }
 
     int beeps_ = 0;
-    std::string clipboard_;
+    std::optional<std::string> clipboard_ = std::string();  // nothing: a picture
     bool fresh_ = (FreshDocument(), true);
     abaquino::web::Form1Page page_{[this] { ++beeps_; }};
 };
@@ -288,10 +302,10 @@ std::unique_ptr<abaquino::testing::Form1Driver> abaquino::testing::ShowForm1()
 TEST(Form1Page, LeavesTheBrowsersOwnKeysToIt)
 {
     const auto window = abaquino::testing::ShowForm1();
-    EXPECT_TRUE(DispatchKey("keydown", "F5", "F5", false, false, false));            // reload
-    EXPECT_TRUE(DispatchKey("keydown", "+", "Equal", false, true, false));           // zoom
-    EXPECT_TRUE(DispatchKey("keydown", "ArrowLeft", "ArrowLeft", false, false, true));  // back
-    EXPECT_FALSE(DispatchKey("keydown", "5", "Digit5", false, false, false));
+    EXPECT_TRUE(DispatchKey("keydown", "F5", "F5", false, false, false, false));            // reload
+    EXPECT_TRUE(DispatchKey("keydown", "+", "Equal", false, true, false, false));           // zoom
+    EXPECT_TRUE(DispatchKey("keydown", "ArrowLeft", "ArrowLeft", false, false, true, false));  // back
+    EXPECT_FALSE(DispatchKey("keydown", "5", "Digit5", false, false, false, false));
     EXPECT_EQ(window->Entry(), "5");
 }
 
@@ -299,7 +313,7 @@ TEST(Form1Page, LeavesTheBrowsersOwnKeysToIt)
 TEST(Form1Page, MenuKeysWorkWhereAltTypesADeadKey)
 {
     const auto window = abaquino::testing::ShowForm1();
-    EXPECT_FALSE(DispatchKey("keydown", "Dead", "KeyI", false, false, true));
+    EXPECT_FALSE(DispatchKey("keydown", "Dead", "KeyI", false, false, true, false));
     EXPECT_TRUE(AboutOpen());
     window->CloseAbout(abaquino::testing::AboutClose::Escape);
 }

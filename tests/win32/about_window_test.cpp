@@ -93,6 +93,7 @@ TEST(AboutWindow, ShowsItsDesignAndUnloadsOnlyOnce)
                           controls.push_back(place == 0 ? OkOf(about) : GetDlgItem(about, ControlId(place)));
                       }
                       ExpectDesignedNames(designs::kAboutControls, controls);
+                      EXPECT_EQ(ReadAloudOf(about).description, designs::AboutFactsText());  // said as it opens
                       // A second request while it unloads is left alone.
                       LoadedWindows& windows = shown.form.loadedWindows();
                       EXPECT_TRUE(windows.BeginUnload(about));

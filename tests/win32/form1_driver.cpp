@@ -43,7 +43,10 @@ WORD VirtualKey(Key key)
     return 0;
 }
 
-Modifiers Held(behaviour::Modifiers held) { return {.shift = held.shift, .control = held.control, .alt = held.alt}; }
+Modifiers Held(behaviour::Modifiers held)
+{
+    return {.shift = held.shift, .control = held.control, .alt = held.alt, .meta = held.meta};
+}
 
 class Win32Form1 final : public abaquino::testing::Form1Driver {
 public:
@@ -98,6 +101,11 @@ public:
     Calculator& calculator() override { return shown_.form.calculator(); }
 
     void SetClipboard(std::string_view text) override { PutOnClipboard(Window(), Wide(text).c_str()); }
+    void SetClipboardPicture() override { PutPictureOnClipboard(Window()); }
+    std::string Description(std::string_view name) const override
+    {
+        return ReadAloudOf(Control(name, designs::kNotInArray)).description;
+    }
     std::string Clipboard() const override { return FromClipboard(Window()); }
     void ChooseFromEntryMenu(std::string_view entry) override
     {

@@ -47,11 +47,10 @@ void ExpectBuiltFromTheDesign(const Form1& form, int dpi)
         EXPECT_EQ(Utf8(WindowText(control)), expected.caption) << name;
         EXPECT_EQ(ReadAloudOf(control).name, expected.spoken) << name;
         const bool tabStop = GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP;
-        const bool focusable = design.kind != ControlKind::Label && design.kind != ControlKind::Picture;
         // Of a group of options, only the chosen one is a stop, as Windows keeps it.
         const bool stop = design.kind == ControlKind::OptionButton
                               ? SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED
-                              : focusable && !(design.settings & kClickFocusOnly);
+                              : designs::TakesTab(design);
         EXPECT_EQ(tabStop, stop) << name;
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);

@@ -31,6 +31,7 @@ struct Modifiers {
     bool shift = false;
     bool control = false;
     bool alt = false;
+    bool meta = false;  // the Windows key
 };
 
 class ShownForm {
@@ -75,6 +76,7 @@ void PostKey(HWND target, WORD key, bool alt = false);
 
 // The clipboard as another program sets and reads it.
 void PutOnClipboard(HWND owner, const wchar_t* text);
+void PutPictureOnClipboard(HWND owner);  // a PNG, as a browser copies a picture: no text
 std::string FromClipboard(HWND owner);
 
 // What a screen reader reads of a control through its accessible object: name, description and
