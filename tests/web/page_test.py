@@ -433,33 +433,30 @@ def cannot_start(make, page, work):
     broken = {"missing": lambda site: next(site.glob("*.wasm")).unlink(),
               "corrupted": lambda site: next(site.glob("*.wasm")).write_bytes(b"\0asm broken"),
               "loader missing": lambda site: next(site.glob("abaquino-[0-9a-f]*.js")).unlink()}
-    cases = list(broken.items()) + [("scripts off", None)]
-    for case, breaking in cases:
-        engine = make()
-        try:
-            if not breaking and not only_in(engine, "Chromium"):
-                print("a page with scripts off")
-                continue
+    engine = make()  # one browser: each case is a first visit to an origin of its own
+    try:
+        for case, breaking in broken.items():
             site = work / case
             shutil.copytree(page, site)
-            if breaking:
-                breaking(site)
+            breaking(site)
             url, _ = serve(str(site))
-            if not breaking:
-                engine.cdp("Emulation.setScriptExecutionDisabled", {"value": True})
-                engine.driver.get(url)
-                line = engine.driver.find_element("css selector", "noscript + p, .cannot-start:not([hidden])")
-                check(line.aria_role == "alert" and line.text.startswith("Abaquino non può partire"),
-                      "%s: the page says it cannot start, as an alert: %s" % (case, line.text))
-                continue
             engine.open(url)
             said = lambda: engine.run("const e = document.querySelector('.cannot-start:not([hidden])');"
                                       " return e && e.getAttribute('role') == 'alert' && e.textContent")
             wait(lambda: said(), 3)
             check((said() or "").startswith("Abaquino non può partire"),
                   "%s: the page says it cannot start, as an alert: %s" % (case, said()))
-        finally:
-            engine.quit()
+        if not only_in(engine, "Chromium"):
+            print("a page with scripts off")
+            return
+        url, _ = serve(str(page))
+        engine.cdp("Emulation.setScriptExecutionDisabled", {"value": True})  # last: they stay off
+        engine.driver.get(url)
+        line = engine.driver.find_element("css selector", "noscript + p, .cannot-start:not([hidden])")
+        check(line.aria_role == "alert" and line.text.startswith("Abaquino non può partire"),
+              "scripts off: the page says it cannot start, as an alert: %s" % line.text)
+    finally:
+        engine.quit()
 
 
 class Framing(serve_page.Handler):
@@ -558,11 +555,10 @@ def installable_and_served(make, page):
     wasm = urllib.request.urlopen(url + next(pathlib.Path(page).glob("*.wasm")).name).headers
     check("frame-ancestors 'none'" in headers["Content-Security-Policy"] and headers["X-Content-Type-Options"] == "nosniff"
           and wasm["Content-Type"] == "application/wasm", "the server sends the policy, nosniff and the program's type")
-    engine = make()
-    if not only_in(engine, "Chromium"):
+    if not only_in(make, "Chromium"):
         print("whether the page can be installed, and framing by another origin")
-        engine.quit()
         return
+    engine = make()
     framing = tempfile.mkdtemp()
     pathlib.Path(framing, "index.html").write_text('<iframe src="%s"></iframe>' % url)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), lambda *a: http.server.SimpleHTTPRequestHandler(*a, directory=framing))
