@@ -10,6 +10,9 @@ import asyncio, json, os, pathlib, re, shutil, subprocess, tempfile, threading
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service as ChromeService
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
 
 # A function body; its arguments are `arguments[0]`, ...; what it returns (a promise too) comes back.
 ASYNC = ("const done = arguments[arguments.length - 1];"
@@ -40,6 +43,13 @@ class Engine:
                         " return [r.x + r.width / 2, r.y + r.height / 2]", element_id)
         self.click_at(x, y, button)
 
+    def long_press(self, element_id, seconds=0.8):
+        """A finger held on the middle of the element, then lifted; the point it pressed."""
+        x, y = self.run("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+                        " return [r.x + r.width / 2, r.y + r.height / 2]", element_id)
+        self._touch(int(x), int(y), seconds)
+        return x, y
+
     def chord(self, key, *held):
         self._keys([("down", m) for m in held] + [("down", key), ("up", key)] + [("up", m) for m in reversed(held)])
 
@@ -67,6 +77,11 @@ class SeleniumEngine(Engine):
         actions = webdriver.ActionChains(self.driver)
         actions.w3c_actions.pointer_action.move_to_location(int(x), int(y)).pointer_down(button=button).pointer_up(button=button)
         actions.perform()
+
+    def _touch(self, x, y, seconds):
+        finger = ActionBuilder(self.driver, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
+        finger.pointer_action.move_to_location(x, y).pointer_down().pause(seconds).pointer_up()
+        finger.perform()
 
     def screenshot(self, path):
         self.driver.save_screenshot(str(path))
@@ -140,6 +155,8 @@ class Firefox(Engine):
         "intl.accept_languages": "it",
         # Reading the clipboard without the paste button Firefox otherwise shows the user.
         "dom.events.testing.asyncClipboard": True,
+        # Touch events, as on a phone: a desktop Firefox has them only with a touch screen.
+        "dom.w3c_touch_events.enabled": 1,
     }
 
     def __init__(self, language="it"):
@@ -206,6 +223,12 @@ class Firefox(Engine):
             "type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
             "actions": [{"type": "pointerMove", "x": int(x), "y": int(y)},
                         {"type": "pointerDown", "button": button}, {"type": "pointerUp", "button": button}]}]})
+
+    def _touch(self, x, y, seconds):
+        self.send("input.performActions", {"context": self.context, "actions": [{
+            "type": "pointer", "id": "finger", "parameters": {"pointerType": "touch"},
+            "actions": [{"type": "pointerMove", "x": x, "y": y}, {"type": "pointerDown", "button": 0},
+                        {"type": "pause", "duration": int(seconds * 1000)}, {"type": "pointerUp", "button": 0}]}]})
 
     def allow_clipboard(self):
         return True  # by its preferences, from the start

@@ -275,6 +275,15 @@ def page(engine, folder, axe_js):
           and focused(engine) == "entry-Incolla", "a right click on the empty entry opens its menu, Copia greyed")
     engine.keys(Keys.ESCAPE)
     check(not shown(engine, "entry-menu") and focused(engine) == "txtDisplay", "Esc closes it, back to the entry")
+    if only_in(engine, "Chromium", "Firefox"):
+        # A phone's way: a finger held on the entry opens the menu where it pressed.
+        x, y = engine.long_press("txtDisplay")
+        at = engine.run("const r = document.getElementById('entry-menu').getBoundingClientRect(); return [r.left, r.top]")
+        check(wait(lambda: shown(engine, "entry-menu"), 3) and abs(at[1] - y) <= 2,
+              "a long press on the entry opens its menu where the finger was %s %s" % ((x, y), at))
+        engine.keys(Keys.ESCAPE)
+    else:
+        print("a finger's touch, which WebKitGTK's driver does not send")
     # A Mac's Command+C and Command+V, and the menu's Incolla: the asynchronous clipboard, read as
     # a user who allowed it.
     if engine.allow_clipboard():
