@@ -57,20 +57,18 @@ bool ShowsAccumulator(const Snapshot& s)
 std::optional<Action> TakeAction(std::span<const std::uint8_t>& bytes)
 {
     if (bytes.empty()) return std::nullopt;
-    Action action;
-    action.kind = static_cast<Kind>(bytes.front() % kKinds);
+    const auto kind = static_cast<Kind>(bytes.front() % kKinds);
     bytes = bytes.subspan(1);
-    if (TakesValue(action.kind)) {
+    std::int16_t value = 0;
+    if (TakesValue(kind)) {
         if (bytes.empty()) return std::nullopt;
-        action.value = ValueFor(action.kind, bytes.front());
+        value = ValueFor(kind, bytes.front());
         bytes = bytes.subspan(1);
     }
-    if (action.kind == Kind::Paste && action.value != kNoText) {
-        const auto text = bytes.first(std::min<std::size_t>(action.value, bytes.size()));
-        action.clipboard.emplace(text.begin(), text.end());
-        bytes = bytes.subspan(text.size());
-    }
-    return action;
+    if (kind != Kind::Paste || value == kNoText) return Action{kind, value};
+    const auto text = bytes.first(std::min<std::size_t>(static_cast<std::size_t>(value), bytes.size()));
+    bytes = bytes.subspan(text.size());
+    return Action{kind, value, std::string(text.begin(), text.end())};
 }
 
 void Perform(PlainCalculator& p, const Action& action)
