@@ -1,5 +1,6 @@
 #include "ui/control_table.h"
 
+#include "ui/designed_label.h"
 #include "ui/entry_display.h"
 
 #include <QFontDatabase>
@@ -43,14 +44,7 @@ QFont MakeFont(const FontDesign& design, const QStringList& installed)
     return font;
 }
 
-// Opaque, as a designer's labels and pictures are: nothing drawn beneath shows through.
-QLabel* MakeLabel(const QString& caption, QWidget* parent)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setAutoFillBackground(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
+QLabel* MakeLabel(const QString& caption, QWidget* parent) { return new DesignedLabel(caption, parent); }
 
 QWidget* Create(const ControlDesign& design, QWidget* parent)
 {

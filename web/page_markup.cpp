@@ -2,6 +2,7 @@
 
 #include "designs/about_design.h"
 #include "designs/form1_design.h"
+#include "designs/legibility.h"
 #include "web/phone_layout.h"
 
 #include <algorithm>
@@ -54,30 +55,23 @@ std::string FontCss(const FontDesign& font)
 }
 
 // The About window's ids begin with its name, as its Label1 is not the main window's.
-// WCAG's contrast ratio of two colours, 1 to 21.
-double Contrast(const Rgb& a, const Rgb& b)
-{
-    const auto luminance = [](const Rgb& c) {
-        const auto linear = [](int part) {
-            const double s = part / 255.0;
-            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+// The dialog face of page.css, which the About window's labels stand on.
+constexpr Rgb kDialogFace{240, 240, 240};
 
-std::string ControlCss(const ControlDesign& control, std::string_view prefix)
+std::string ControlCss(const ControlDesign& control, std::string_view prefix, const Rgb& background)
 {
     std::string css = Selector(std::string(prefix) + ElementId(control.name, control.index)) + "{left:" + Px(control.left) +
                       ";top:" + Px(control.top);
     if (!(control.settings & kSizedToText)) css += ";width:" + Px(control.width) + ";height:" + Px(control.height);
     if (control.font) css += ";font:" + FontCss(*control.font);
     if (control.textColour) css += ";color:" + CssColour(*control.textColour);
-    // A colour too light to read on the window's grey keeps its look with a dark outline.
-    if (control.textColour && Contrast(*control.textColour, kForm1Background) < 3) {
-        css += ";text-shadow:-1px -1px #000,1px -1px #000,-1px 1px #000,1px 1px #000";
+    if (const auto outline = control.textColour ? OutlineFor(*control.textColour, background) : std::nullopt) {
+        std::string shadows;
+        for (const Offset offset : kOutlineOffsets) {
+            shadows += (shadows.empty() ? "" : ",") + std::to_string(offset.x) + "px " + std::to_string(offset.y) + "px " +
+                       CssColour(*outline);
+        }
+        css += ";text-shadow:" + shadows;
     }
     return css + "}\n";
 }
@@ -284,11 +278,11 @@ std::string PageCss()
 {
     std::string css = "#Form1-client{font:" + FontCss(kForm1Font) + ";background:" + CssColour(kForm1Background) + "}\n" +
                       WindowCss("#Form1-client", kForm1) + WindowCss("#frmAbout-client", kAbout);
-    for (const ControlDesign& control : kForm1Controls) css += ControlCss(control, {});
+    for (const ControlDesign& control : kForm1Controls) css += ControlCss(control, {}, kForm1Background);
     // The failure's message hangs under the entry, as on the desktop.
     const ControlDesign& entry = kForm1Controls[PlaceOf(kForm1Controls, "txtDisplay")];
     css += "#balloon{left:" + Px(entry.left) + ";top:" + Px(entry.top + entry.height) + "}\n";
-    for (const ControlDesign& control : kAboutControls) css += ControlCss(control, kAboutPrefix);
+    for (const ControlDesign& control : kAboutControls) css += ControlCss(control, kAboutPrefix, kDialogFace);
     for (std::size_t line = 0; line < kAboutRule.size(); ++line) {
         const LineDesign& rule = kAboutRule[line];
         css += ".rule:nth-child(" + std::to_string(line + 1) + "){left:" + Px(rule.x1) + ";top:" + Px(rule.y1) +

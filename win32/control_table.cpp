@@ -1,5 +1,6 @@
 #include "win32/control_table.h"
 
+#include "win32/designed_label.h"
 #include "win32/wide_text.h"
 
 #include <cmath>
@@ -107,6 +108,7 @@ std::vector<HWND> BuildControls(std::span<const ControlDesign> table, HWND paren
             kind.extendedStyle, kind.className, Wide(design.caption).c_str(),
             WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(place))), instance, nullptr));
+        if (design.kind == ControlKind::Label) PrepareLabel(controls.back());
     }
     return controls;
 }

@@ -4,6 +4,7 @@
 #include "window_test_support.h"
 
 #include "designs/about_design.h"
+#include "designs/legibility.h"
 #include "win32/about_window.h"
 
 namespace abaquino::win32::testing {
@@ -85,7 +86,9 @@ TEST(AboutWindow, ShowsItsDesignAndUnloadsOnlyOnce)
                       for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
                           wchar_t kind[16]{};
                           GetClassNameW(child, kind, 16);
-                          labels += lstrcmpiW(kind, L"Static") == 0 && GetWindowTextLengthW(child) > 0;
+                          if (lstrcmpiW(kind, L"Static") != 0 || GetWindowTextLengthW(child) == 0) continue;
+                          ++labels;
+                          EXPECT_GE(InkContrast(child), designs::kReadableContrast) << Utf8(WindowText(child));
                       }
                       EXPECT_EQ(labels, 7);  // every label with its text; the picture has none
                       std::vector<HWND> controls;

@@ -1,6 +1,10 @@
 #include "window_test_support.h"
 
+#include "designs/legibility.h"
 #include "win32/about_window.h"
+
+#include <algorithm>
+#include <map>
 
 
 #include <oleacc.h>
@@ -237,6 +241,34 @@ void ExpectDesignedNames(std::span<const designs::ControlDesign> table, const st
         EXPECT_TRUE(heard.description.starts_with(design.accessibleDescription)) << design.name << " " << heard.description;
         EXPECT_EQ(heard.help, heard.description) << design.name << " " << design.index;
     }
+}
+
+double InkContrast(HWND control)
+{
+    UpdateWindow(control);
+    RECT area{};
+    GetClientRect(control, &area);
+    const int width = area.right, height = area.bottom;
+    const HDC shown = GetDC(control);
+    const HDC copy = CreateCompatibleDC(shown);
+    const HBITMAP bitmap = CreateCompatibleBitmap(shown, width, height);
+    const HGDIOBJ old = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, width, height, shown, 0, 0, SRCCOPY);
+    std::map<COLORREF, int> counts;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) ++counts[GetPixel(copy, x, y)];
+    }
+    SelectObject(copy, old);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(control, shown);
+    if (counts.empty()) return 1;
+    const auto rgb = [](COLORREF c) { return designs::Rgb{GetRValue(c), GetGValue(c), GetBValue(c)}; };
+    const COLORREF face = std::max_element(counts.begin(), counts.end(),
+                                           [](const auto& a, const auto& b) { return a.second < b.second; })->first;
+    double most = 1;
+    for (const auto& [colour, count] : counts) most = std::max(most, designs::Contrast(rgb(colour), rgb(face)));
+    return most;
 }
 
 }  // namespace abaquino::win32::testing

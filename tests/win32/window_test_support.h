@@ -95,4 +95,8 @@ void ExpectDesignedNames(std::span<const designs::ControlDesign> table, const st
 HWND WithAboutOpen(ShownForm& shown, const std::function<void()>& open,
                    const std::function<void(HWND about)>& inside);
 
+// How far a control's inkiest pixel, as its window shows it, stands out from its face (the
+// commonest colour): WCAG's contrast ratio.
+double InkContrast(HWND control);
+
 }  // namespace abaquino::win32::testing
