@@ -8,7 +8,7 @@ extern "C" {
 // Starts (or stops) handing the document's keys, clicks, clipboard and window events to the page
 // (page_events.cpp). A paste is read up to `pasteLimit` characters.
 void abaquino_attach(void* page, int pasteLimit);
-void abaquino_detach();
+void abaquino_detach(void* page);
 // The page is ready for the user: what came before is handed on.
 void abaquino_ready();
 
@@ -26,9 +26,9 @@ int abaquino_focused_place();
 void abaquino_set_description(const char* id, const char* text);
 
 void abaquino_say(const char* text);  // through the live region
-void abaquino_beep();
-void abaquino_show_balloon(const char* text, int milliseconds);
-void abaquino_hide_balloon();
+void abaquino_beep(void* page);
+void abaquino_show_balloon(void* page, const char* text, int milliseconds);
+void abaquino_hide_balloon(void* page);
 int abaquino_balloon_text(char* buffer, int size);  // "" when none shows
 
 void abaquino_copy_now();
@@ -37,5 +37,5 @@ void abaquino_await_paste(void* page, int pasteLimit);
 
 void abaquino_show_about();
 void abaquino_close_about();
-void abaquino_end();
+void abaquino_end(void* page);
 }

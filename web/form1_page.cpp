@@ -39,7 +39,8 @@ bool TakesTab(std::size_t place) { return designs::TakesTab(kForm1Controls[place
 
 }  // namespace
 
-Form1Page::Form1Page(std::function<void()> beep) : beep_(beep ? std::move(beep) : std::function<void()>(&abaquino_beep))
+Form1Page::Form1Page(std::function<void()> beep)
+    : beep_(beep ? std::move(beep) : std::function<void()>([this] { abaquino_beep(this); }))
 {
     for (const designs::ControlDesign& control : kForm1Controls) ids_.push_back(ElementId(control.name, control.index));
     behaviour::TakeForm1Controls(*this, [](std::size_t place, std::size_t& field) { field = place; });
@@ -51,12 +52,12 @@ Form1Page::Form1Page(std::function<void()> beep) : beep_(beep ? std::move(beep) 
     abaquino_ready();
 }
 
-Form1Page::~Form1Page() { abaquino_detach(); }
+Form1Page::~Form1Page() { abaquino_detach(this); }
 
 bool Form1Page::KeyDown(behaviour::Key key, behaviour::Modifiers held, char32_t typed)
 {
     using behaviour::KeyAnswer;
-    abaquino_hide_balloon();  // any key closes it
+    abaquino_hide_balloon(this);  // any key closes it
     if (AboutOpen()) return AboutKey(typed);
     const int focus = abaquino_focused_place();
     const std::optional<designs::ControlKind> kind =
@@ -138,7 +139,7 @@ void Form1Page::EntryFocused() { calculator_.txtDisplay_GotFocus(); }
 void Form1Page::Esci_Click(std::int16_t /*Index*/)
 {
     ended_ = true;
-    abaquino_end();
+    abaquino_end(this);
 }
 
 void Form1Page::Informazioni_Click()
@@ -236,7 +237,7 @@ std::string Form1Page::EntryText() const
 
 void Form1Page::SetEntryText(std::string_view text)
 {
-    abaquino_hide_balloon();
+    abaquino_hide_balloon(this);
     abaquino_set_text(Id(txtDisplay), std::string(text.substr(0, kEntryLimit)).c_str());
     calculator_.txtDisplay_Change();
 }
@@ -252,7 +253,7 @@ std::string Form1Page::ConversionText() const
 
 void Form1Page::SetConversionText(std::string_view text)
 {
-    abaquino_hide_balloon();
+    abaquino_hide_balloon(this);
     abaquino_set_text(Id(TxtDisplay1), std::string(text).c_str());
 }
 
@@ -264,7 +265,7 @@ void Form1Page::Beep() { beep_(); }
 void Form1Page::ReportFailure(Failure failure)
 {
     beep_();
-    abaquino_show_balloon(std::string(FailureMessage(failure)).c_str(), behaviour::kFailureShownMilliseconds);
+    abaquino_show_balloon(this, std::string(FailureMessage(failure)).c_str(), behaviour::kFailureShownMilliseconds);
     step_.NoteFailure(failure);
 }
 

@@ -5,9 +5,15 @@
 // coders, so the page needs none of emscripten's string helpers, which its versions keep apart.
 mergeInto(LibraryManager.library, {
   $abaquinoDocument: {
-    detach: null,
-    timer: 0,
-    audio: null,
+    // What a page keeps between calls, by the page's address: its listeners' undoing, the
+    // failure's timer, its sound, an awaited paste. A test program makes one page after another.
+    pages: null,
+    of: function (page) {
+      var d = abaquinoDocument;
+      d.pages = d.pages || new Map();
+      if (!d.pages.has(page)) d.pages.set(page, {detach: null, timer: 0, audio: null, pasteAwaited: 0});
+      return d.pages.get(page);
+    },
     // The text that ends at the first zero byte from `pointer`.
     string: function (pointer) {
       var end = HEAPU8.indexOf(0, pointer);
@@ -40,10 +46,6 @@ mergeInto(LibraryManager.library, {
       var named = abaquinoDocument.texts(page, [e.key || '', e.code || '']);
       return handler(page, named[0], named[1], e.shiftKey, e.ctrlKey, e.altKey, e.metaKey);
     },
-    // The menu bar's own keys while one of its entries has the focus (from a click): the arrows,
-    // Home and End move along it, Enter and Space choose, Esc goes back to the entry. True when
-    // the key was the menu's.
-    pasteAwaited: 0,
     // What Ctrl+C would copy, through the asynchronous clipboard; false where there is none, or
     // nothing to copy (the clipboard is then left as it was).
     copyText: function (page) {
@@ -69,7 +71,6 @@ mergeInto(LibraryManager.library, {
       var items = Array.prototype.slice.call(menu.children);
       var empty = !document.getElementById('txtDisplay').value;
       items.forEach(function (item) { item.disabled = empty && item.hasAttribute('data-greyed-while-empty'); });
-      _abaquino_hide_balloon();
       menu.hidden = false;
       // Within the window, as far as it goes; the menu's own size is known once it shows.
       menu.style.left = Math.max(0, Math.min(x - client.left, client.width - menu.offsetWidth)) + 'px';
@@ -99,6 +100,9 @@ mergeInto(LibraryManager.library, {
       e.preventDefault();
       return true;
     },
+    // The menu bar's own keys while one of its entries has the focus (from a click): the arrows,
+    // Home and End move along it, Enter and Space choose, Esc goes back to the entry. True when
+    // the key was the menu's.
     menuKey: function (menu, e) {
       var entries = Array.prototype.slice.call(menu.children);
       var at = entries.indexOf(document.activeElement);
@@ -116,101 +120,134 @@ mergeInto(LibraryManager.library, {
       e.preventDefault();
       return true;
     },
+    // Keys with Command (macOS) or the Windows key are the system's and the browser's, but for
+    // Command+C and Command+V, a Mac's copy and paste.
+    attachKeys: function (page, on) {
+      var d = abaquinoDocument;
+      var menu = document.getElementById('menu');
+      on(window, 'keydown', function (e) {
+        if (d.entryMenuKey(e)) return;
+        if (!e.metaKey && d.menuKey(menu, e)) return;
+        if (d.key(_abaquino_key_down, page, e)) e.preventDefault();
+      }, true);
+      on(window, 'keyup', function (e) {
+        if (!document.getElementById('entry-menu').hidden) return;
+        d.key(_abaquino_key_up, page, e);
+        if (e.key === 'Alt') e.preventDefault();  // a lone Alt leaves the keys to the calculator
+      }, true);
+    },
+    // The failure's message closes on a click anywhere, and when the window is left or hidden;
+    // so does the entry's menu, on a click outside it.
+    attachClosers: function (page, on) {
+      var d = abaquinoDocument;
+      var hide = function () { _abaquino_hide_balloon(page); };
+      var entryMenu = document.getElementById('entry-menu');
+      on(window, 'pointerdown', function (e) {
+        hide();
+        if (!entryMenu.contains(e.target)) d.closeEntryMenu();
+      }, true);
+      on(window, 'blur', hide);
+      on(document, 'visibilitychange', hide);
+    },
+    // The entry's menu: from the mouse's right button, the keyboard's menu key or Shift+F10, or a
+    // finger's long press.
+    attachEntryMenu: function (page, on, pasteLimit) {
+      var d = abaquinoDocument;
+      var entry = document.getElementById('txtDisplay');
+      var open = function (x, y) {
+        _abaquino_hide_balloon(page);
+        d.openEntryMenu(x, y);
+      };
+      on(entry, 'contextmenu', function (e) {
+        e.preventDefault();
+        // From the keyboard there is no press: the menu hangs under the entry.
+        var box = entry.getBoundingClientRect();
+        var keyboard = !e.clientX && !e.clientY;
+        open(keyboard ? box.left : e.clientX, keyboard ? box.bottom : e.clientY);
+      });
+      d.attachLongPress(entry, on, open);
+      on(document.getElementById('entry-Copia'), 'click', function () {
+        d.closeEntryMenu();
+        if (!d.copyText(page)) _abaquino_copy_now();
+      });
+      on(document.getElementById('entry-Incolla'), 'click', function () {
+        d.closeEntryMenu();
+        d.readClipboard(page, pasteLimit);
+      });
+    },
+    // A long press, for iOS, which sends no contextmenu event (Android sends one, and the menu
+    // opens once all the same).
+    attachLongPress: function (entry, on, open) {
+      var pressing = 0;
+      on(entry, 'touchstart', function (e) {
+        var touch = e.touches[0];
+        clearTimeout(pressing);
+        pressing = setTimeout(function () { open(touch.clientX, touch.clientY); }, 500);
+      }, {passive: true});
+      ['touchend', 'touchmove', 'touchcancel'].forEach(function (type) {
+        on(entry, type, function () { clearTimeout(pressing); }, {passive: true});
+      });
+    },
+    // Clicks and the focus on the window's controls, its menu bar and the About window.
+    attachControls: function (page, on) {
+      var entry = document.getElementById('txtDisplay');
+      var menu = document.getElementById('menu');
+      // A click on the entry only gives it the focus: the caret stays at the end.
+      on(entry, 'mousedown', function (e) { e.preventDefault(); entry.focus(); });
+      on(entry, 'focus', function () { _abaquino_entry_focused(page); });
+      on(document.getElementById('Form1-client'), 'click', function (e) {
+        var control = e.target.closest('button[data-place], input[type=radio]');
+        if (control) _abaquino_click(page, Number(control.dataset.place));
+      });
+      // One entry of the menu bar at a time is a stop for the screen reader: the last one focused.
+      on(menu, 'focusin', function (e) {
+        Array.prototype.forEach.call(menu.children, function (item) { item.tabIndex = item === e.target ? 0 : -1; });
+      });
+      on(menu, 'click', function (e) {
+        var item = e.target.closest('button');
+        if (item) _abaquino_menu(page, Array.prototype.indexOf.call(item.parentNode.children, item));
+      });
+      var aboutDone = function () { _abaquino_about_done(page); };
+      on(document.getElementById('frmAbout-cmdOK'), 'click', aboutDone);
+      on(document.getElementById('frmAbout-close'), 'click', aboutDone);
+      on(document.getElementById('frmAbout'), 'close', aboutDone);
+    },
+    // The browser's copy and paste, from its menu or its keys.
+    attachClipboard: function (page, on, pasteLimit) {
+      var d = abaquinoDocument;
+      on(document, 'copy', function (e) {
+        var text = d.string(_abaquino_copy(page));
+        if (!text) return;  // nothing to copy leaves the clipboard as it was
+        e.clipboardData.setData('text/plain', text);
+        e.preventDefault();
+      });
+      on(document, 'paste', function (e) {
+        clearTimeout(d.of(page).pasteAwaited);
+        e.preventDefault();
+        var data = e.clipboardData;
+        var text = data && data.types.indexOf('text/plain') >= 0
+                       ? d.texts(page, [data.getData('text/plain').slice(0, pasteLimit)])[0] : 0;
+        _abaquino_paste(page, text);
+      });
+    },
   },
 
   abaquino_attach__deps: ['$abaquinoDocument', 'abaquino_hide_balloon', 'abaquino_copy_now'],
   abaquino_attach: function (page, pasteLimit) {
     var d = abaquinoDocument;
-    var client = document.getElementById('Form1-client');
-    var entry = document.getElementById('txtDisplay');
     var listeners = [];
     var on = function (target, type, handler, capture) {
       target.addEventListener(type, handler, capture);
       listeners.push(function () { target.removeEventListener(type, handler, capture); });
     };
-    var menu = document.getElementById('menu');
-    // Keys with Command (macOS) or the Windows key are the system's and the browser's, but for
-    // Command+C and Command+V, a Mac's copy and paste.
-    on(window, 'keydown', function (e) {
-      if (d.entryMenuKey(e)) return;
-      if (!e.metaKey && d.menuKey(menu, e)) return;
-      if (d.key(_abaquino_key_down, page, e)) e.preventDefault();
-    }, true);
-    on(window, 'keyup', function (e) {
-      if (!document.getElementById('entry-menu').hidden) return;
-      d.key(_abaquino_key_up, page, e);
-      if (e.key === 'Alt') e.preventDefault();  // a lone Alt leaves the keys to the calculator
-    }, true);
-    // The failure's message closes on a click anywhere, and when the window is left or hidden;
-    // so does the entry's menu, on a click outside it.
-    var entryMenu = document.getElementById('entry-menu');
-    on(window, 'pointerdown', function (e) {
-      _abaquino_hide_balloon();
-      if (!entryMenu.contains(e.target)) d.closeEntryMenu();
-    }, true);
-    on(window, 'blur', _abaquino_hide_balloon);
-    on(entry, 'contextmenu', function (e) {
-      e.preventDefault();
-      // From the keyboard (the menu key, Shift+F10) there is no press: the menu hangs under the entry.
-      var box = entry.getBoundingClientRect();
-      var keyboard = !e.clientX && !e.clientY;
-      d.openEntryMenu(keyboard ? box.left : e.clientX, keyboard ? box.bottom : e.clientY);
-    });
-    // A long press, for iOS, which sends no contextmenu event (Android sends one, and the menu
-    // opens once all the same).
-    var pressing = 0;
-    on(entry, 'touchstart', function (e) {
-      var touch = e.touches[0];
-      clearTimeout(pressing);
-      pressing = setTimeout(function () { d.openEntryMenu(touch.clientX, touch.clientY); }, 500);
-    }, {passive: true});
-    ['touchend', 'touchmove', 'touchcancel'].forEach(function (type) {
-      on(entry, type, function () { clearTimeout(pressing); }, {passive: true});
-    });
-    on(document.getElementById('entry-Copia'), 'click', function () {
-      d.closeEntryMenu();
-      if (!d.copyText(page)) _abaquino_copy_now();
-    });
-    on(document.getElementById('entry-Incolla'), 'click', function () {
-      d.closeEntryMenu();
-      d.readClipboard(page, pasteLimit);
-    });
-    on(document, 'visibilitychange', _abaquino_hide_balloon);
-    // A click on the entry only gives it the focus: the caret stays at the end.
-    on(entry, 'mousedown', function (e) { e.preventDefault(); entry.focus(); });
-    on(entry, 'focus', function () { _abaquino_entry_focused(page); });
-    on(client, 'click', function (e) {
-      var control = e.target.closest('button[data-place], input[type=radio]');
-      if (control) _abaquino_click(page, Number(control.dataset.place));
-    });
-    // One entry of the menu bar at a time is a stop for the screen reader: the last one focused.
-    on(menu, 'focusin', function (e) {
-      Array.prototype.forEach.call(menu.children, function (entry) { entry.tabIndex = entry === e.target ? 0 : -1; });
-    });
-    on(menu, 'click', function (e) {
-      var entry = e.target.closest('button');
-      if (entry) _abaquino_menu(page, Array.prototype.indexOf.call(entry.parentNode.children, entry));
-    });
-    on(document, 'copy', function (e) {
-      var text = d.string(_abaquino_copy(page));
-      if (!text) return;  // nothing to copy leaves the clipboard as it was
-      e.clipboardData.setData('text/plain', text);
-      e.preventDefault();
-    });
-    on(document, 'paste', function (e) {
-      clearTimeout(d.pasteAwaited);
-      e.preventDefault();
-      var data = e.clipboardData;
-      var text = data && data.types.indexOf('text/plain') >= 0
-                     ? d.texts(page, [data.getData('text/plain').slice(0, pasteLimit)])[0] : 0;
-      _abaquino_paste(page, text);
-    });
-    var aboutDone = function () { _abaquino_about_done(page); };
-    on(document.getElementById('frmAbout-cmdOK'), 'click', aboutDone);
-    on(document.getElementById('frmAbout-close'), 'click', aboutDone);
-    on(document.getElementById('frmAbout'), 'close', aboutDone);
-    d.detach = function () {
-      clearTimeout(d.pasteAwaited);
+    d.attachKeys(page, on);
+    d.attachClosers(page, on);
+    d.attachEntryMenu(page, on, pasteLimit);
+    d.attachControls(page, on);
+    d.attachClipboard(page, on, pasteLimit);
+    var state = d.of(page);
+    state.detach = function () {
+      clearTimeout(state.pasteAwaited);
       listeners.forEach(function (off) { off(); });
     };
   },
@@ -224,11 +261,13 @@ mergeInto(LibraryManager.library, {
   },
 
   abaquino_detach__deps: ['$abaquinoDocument'],
-  abaquino_detach: function () {
+  abaquino_detach: function (page) {
     var d = abaquinoDocument;
-    if (d.detach) d.detach();
-    d.detach = null;
-    clearTimeout(d.timer);
+    var state = d.of(page);
+    if (state.detach) state.detach();
+    clearTimeout(state.timer);
+    if (state.audio) state.audio.close().catch(function () {});
+    d.pages.delete(page);
   },
 
   abaquino_set_text__deps: ['$abaquinoDocument'],
@@ -291,29 +330,30 @@ mergeInto(LibraryManager.library, {
   },
 
   abaquino_beep__deps: ['$abaquinoDocument'],
-  abaquino_beep: function () {
-    var d = abaquinoDocument;
+  abaquino_beep: function (page) {
+    var state = abaquinoDocument.of(page);
     try {
-      d.audio = d.audio || new AudioContext();
-      var tone = d.audio.createOscillator();
-      var volume = d.audio.createGain();
+      state.audio = state.audio || new AudioContext();
+      var tone = state.audio.createOscillator();
+      var volume = state.audio.createGain();
       volume.gain.value = 0.1;
       tone.frequency.value = 880;
-      tone.connect(volume).connect(d.audio.destination);
+      tone.connect(volume).connect(state.audio.destination);
       tone.start();
-      tone.stop(d.audio.currentTime + 0.08);
+      tone.stop(state.audio.currentTime + 0.08);
     } catch (e) {
       // A browser without sound, or one that allows none yet: the failure's message still shows.
     }
   },
 
   abaquino_show_balloon__deps: ['$abaquinoDocument', 'abaquino_hide_balloon'],
-  abaquino_show_balloon: function (text, milliseconds) {
+  abaquino_show_balloon: function (page, text, milliseconds) {
+    var state = abaquinoDocument.of(page);
     var balloon = document.getElementById('balloon');
     balloon.textContent = abaquinoDocument.string(text);
     balloon.hidden = false;
-    clearTimeout(abaquinoDocument.timer);
-    abaquinoDocument.timer = setTimeout(_abaquino_hide_balloon, milliseconds);
+    clearTimeout(state.timer);
+    state.timer = setTimeout(function () { _abaquino_hide_balloon(page); }, milliseconds);
   },
 
   abaquino_balloon_text__deps: ['$abaquinoDocument'],
@@ -323,8 +363,8 @@ mergeInto(LibraryManager.library, {
   },
 
   abaquino_hide_balloon__deps: ['$abaquinoDocument'],
-  abaquino_hide_balloon: function () {
-    clearTimeout(abaquinoDocument.timer);
+  abaquino_hide_balloon: function (page) {
+    clearTimeout(abaquinoDocument.of(page).timer);
     document.getElementById('balloon').hidden = true;
   },
 
@@ -341,8 +381,9 @@ mergeInto(LibraryManager.library, {
   abaquino_await_paste__deps: ['$abaquinoDocument'],
   abaquino_await_paste: function (page, pasteLimit) {
     var d = abaquinoDocument;
-    clearTimeout(d.pasteAwaited);
-    d.pasteAwaited = setTimeout(function () { d.readClipboard(page, pasteLimit); }, 200);
+    var state = d.of(page);
+    clearTimeout(state.pasteAwaited);
+    state.pasteAwaited = setTimeout(function () { d.readClipboard(page, pasteLimit); }, 200);
   },
 
   // Modal as on the desktop: the main window takes no input while it is open. The window itself
@@ -370,8 +411,8 @@ mergeInto(LibraryManager.library, {
   // A page cannot end its browser: the window goes, and so does the tab where the browser lets a
   // page close it (a tab or app window opened for it).
   abaquino_end__deps: ['abaquino_detach'],
-  abaquino_end: function () {
-    _abaquino_detach();
+  abaquino_end: function (page) {
+    _abaquino_detach(page);
     var window_ = document.getElementById('Form1');
     var closed = document.createElement('p');
     closed.id = 'closed';
