@@ -1,5 +1,7 @@
 #include "ui/failure_balloon.h"
 
+#include "designs/control_design.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -29,7 +31,13 @@ void FailureBalloon::Show(QWidget* under, const QString& message)
         tip_->setMargin(3);
     }
     tip_->setText(message);
+    tip_->setWordWrap(false);
     tip_->adjustSize();
+    // One line as long as it fits the designed width; wrapped at that width beyond it.
+    if (const int widest = designs::Pixels(behaviour::kFailureBalloonMaxWidth); tip_->width() > widest) {
+        tip_->setWordWrap(true);
+        tip_->resize(widest, tip_->heightForWidth(widest));
+    }
     tip_->move(under->mapToGlobal(QPoint((under->width() - tip_->width()) / 2, under->height())));
     tip_->show();
     if (!shown_) qApp->installEventFilter(this);  // watches keys and clicks only while shown

@@ -1,5 +1,6 @@
 #include "web/page_markup.h"
 
+#include "behaviour/failure_balloon.h"
 #include "designs/about_design.h"
 #include "designs/form1_design.h"
 #include "designs/legibility.h"
@@ -279,9 +280,10 @@ std::string PageCss()
     std::string css = "#Form1-client{font:" + FontCss(kForm1Font) + ";background:" + CssColour(kForm1Background) + "}\n" +
                       WindowCss("#Form1-client", kForm1) + WindowCss("#frmAbout-client", kAbout);
     for (const ControlDesign& control : kForm1Controls) css += ControlCss(control, {}, kForm1Background);
-    // The failure's message hangs under the entry, as on the desktop.
-    const ControlDesign& entry = kForm1Controls[PlaceOf(kForm1Controls, "txtDisplay")];
-    css += "#balloon{left:" + Px(entry.left) + ";top:" + Px(entry.top + entry.height) + "}\n";
+    // The failure's message hangs under the entry, from the middle of its lower edge.
+    const ControlDesign& entry = kForm1Controls[PlaceOf(kForm1Controls, behaviour::kFailureBalloonUnder)];
+    css += "#balloon{left:" + Px(entry.left + entry.width / 2) + ";top:" + Px(entry.top + entry.height) +
+           ";max-width:" + Px(behaviour::kFailureBalloonMaxWidth) + "}\n";
     for (const ControlDesign& control : kAboutControls) css += ControlCss(control, kAboutPrefix, kDialogFace);
     for (std::size_t line = 0; line < kAboutRule.size(); ++line) {
         const LineDesign& rule = kAboutRule[line];

@@ -1,5 +1,6 @@
 #include "web/phone_layout.h"
 
+#include "behaviour/failure_balloon.h"
 #include "designs/form1_design.h"
 #include "web/page_markup.h"
 
@@ -77,8 +78,8 @@ std::string PhoneCss()
                                                         ";--h:" + std::to_string(Pixels(control.height))) +
                ";--f:" + Number(font) + "}\n";
     }
-    const ControlDesign& entry = kForm1Controls[PlaceOf(kForm1Controls, "txtDisplay")];
-    css += "#balloon{left:" + Times("--x", Pixels(entry.left)) + ";top:" + Times("--v", Pixels(entry.top + entry.height)) +
+    const ControlDesign& entry = kForm1Controls[PlaceOf(kForm1Controls, behaviour::kFailureBalloonUnder)];
+    css += "#balloon{left:" + Times("--x", Pixels(entry.left + entry.width / 2)) + ";top:" + Times("--v", Pixels(entry.top + entry.height)) +
            ";max-width:" + Times("--x", width - 2 * Pixels(entry.left)) + ";font-size:" + Times("--u", 12) + "}\n";
     return css + "}\n";
 }

@@ -1,5 +1,6 @@
 #include "win32/failure_balloon.h"
 
+#include "designs/control_design.h"
 #include "win32/command_ids.h"
 
 #include <commctrl.h>
@@ -39,7 +40,7 @@ void FailureBalloon::Show(HWND under, const std::wstring& message, int dpi)
     text_ = message;
     TTTOOLINFOW tool = Tool();
     SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kMaxWidth, dpi, 96));
+    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, designs::Pixels(behaviour::kFailureBalloonMaxWidth, dpi));
     RECT box{};
     GetWindowRect(under, &box);
     SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM((box.left + box.right) / 2, box.bottom));

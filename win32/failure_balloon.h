@@ -16,7 +16,6 @@ namespace abaquino::win32 {
 class FailureBalloon {
 public:
     static constexpr UINT kShownMilliseconds = behaviour::kFailureShownMilliseconds;
-    static constexpr int kMaxWidth = 400;  // pixels at 96 dpi
 
     explicit FailureBalloon(HWND window);
     ~FailureBalloon();

@@ -176,6 +176,10 @@ def page(engine, folder, axe_js):
     engine.keys("100000000000000***")
     check(engine.run("return document.getElementById('balloon').textContent") == "Importo troppo grande per la conversione"
           and shown(engine, "balloon"), "the failure shows its message")
+    hang = engine.run("var e = document.getElementById('txtDisplay').getBoundingClientRect(),"
+                      " b = document.getElementById('balloon').getBoundingClientRect();"
+                      " return [(b.left + b.right - e.left - e.right) / 2, b.top - e.bottom]")
+    check(max(abs(hang[0]), abs(hang[1])) <= 1, "the failure's message hangs from the middle of the entry's lower edge %s" % hang)
     cut = engine.run(CUT_OFF, TEXTS)
     check(cut == [], "every text is whole, the failure's message too %s" % cut)
     # The middle of the Lire option, which the balloon covers: the click must go through it.

@@ -115,7 +115,7 @@ TEST(Form1Layout, EveryControlIsBuiltFromItsDesignAtEveryResolution)
         DeleteObject(icon.hbmMask);
     }
     shown.Type("1/0\r");
-    EXPECT_EQ(shown.form.failureBalloon().MaxWidth(), MulDiv(FailureBalloon::kMaxWidth, dpi * 2, 96));
+    EXPECT_EQ(shown.form.failureBalloon().MaxWidth(), designs::Pixels(behaviour::kFailureBalloonMaxWidth, dpi * 2));
 }
 
 // Under the largest menu font "Esci" and "Informazioni" wrap onto two rows: every control stays in
