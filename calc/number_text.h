@@ -16,6 +16,9 @@ namespace abaquino {
 
 // The entry display keeps at most this many characters.
 inline constexpr std::size_t kEntryLimit = 15;
+// What it keeps of a longer text written to it: the first characters, as a text box with that
+// maximum length keeps them.
+constexpr std::string_view KeptByEntry(std::string_view text) { return text.substr(0, kEntryLimit); }
 
 // The currency patterns, as the program stores them.
 inline constexpr std::string_view kTwoDecimalPattern = "###,###,###,###,##0.00";

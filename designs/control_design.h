@@ -139,6 +139,15 @@ constexpr bool TakesTab(const ControlDesign& control)
     return TakesFocus(control) && !(control.settings & kClickFocusOnly);
 }
 
+// Where the focus is when the window opens, as a form designer has it: on the first control in tab
+// order that Tab stops at (the main window's entry, the About window's OK).
+constexpr std::size_t StartFocus(std::span<const ControlDesign> table)
+{
+    std::size_t place = 0;
+    while (place < table.size() && !TakesTab(table[place])) ++place;
+    return place;
+}
+
 // What a screen reader calls a control, on every face: its designed name, led by its caption where
 // the caption is a word of letters that the name does not hold ("C cancella tutto", "x per"), so
 // that a user who speaks commands can say what they see (WCAG 2.5.3, Voice Access's "click CE").

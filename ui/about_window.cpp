@@ -35,7 +35,7 @@ frmAbout::frmAbout(QWidget* owner, LoadedWindows& windows)
     cmdOK = controls.At<QPushButton>(PlaceOf(kAboutControls, "cmdOK"));
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     DescribeForScreenReaders();
-    cmdOK->setFocus(Qt::OtherFocusReason);
+    controls.All()[StartFocus(kAboutControls)]->setFocus(Qt::OtherFocusReason);
     windows_.Load(this);
 }
 

@@ -11,7 +11,6 @@ namespace abaquino::ui {
 
 EntryDisplay::EntryDisplay(QWidget* parent) : QLineEdit(parent)
 {
-    setMaxLength(static_cast<int>(kEntryLimit));
     setDragEnabled(false);
     setAcceptDrops(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -21,7 +20,7 @@ EntryDisplay::EntryDisplay(QWidget* parent) : QLineEdit(parent)
 
 void EntryDisplay::Show(const QString& text)
 {
-    shown_ = text.left(maxLength());
+    shown_ = text;
     setText(shown_);  // a new text also clears QLineEdit's undo history
 }
 

@@ -4,6 +4,7 @@
 #include "behaviour/form1_controls.h"
 #include "behaviour/paste.h"
 #include "behaviour/spoken_amounts.h"
+#include "calc/number_text.h"
 #include "calc/pasted_amount.h"
 #include "designs/form1_design.h"
 #include "ui/about_window.h"
@@ -75,7 +76,7 @@ Form1::Form1(std::function<void()> beep)
                    {.copyFocusedDisplay = [this] { Copy(behaviour::CopyFrom::FocusedDisplay); },
                     .paste = [this] { Paste(QClipboard::Clipboard); },
                     .chooseOtherOption = [this] { ChooseOtherOption(); }});
-    txtDisplay->setFocus(Qt::OtherFocusReason);
+    controls_[StartFocus(kForm1Controls)]->setFocus(Qt::OtherFocusReason);
 
     adjustSize();
     windows_.Load(this);
@@ -196,7 +197,7 @@ std::string Form1::EntryText() const { return txtDisplay->Shown().toStdString();
 void Form1::SetEntryText(std::string_view text)
 {
     balloon_->Hide();
-    txtDisplay->Show(FromUtf8(text));
+    txtDisplay->Show(FromUtf8(KeptByEntry(text)));
 }
 
 std::size_t Form1::EntryCaret() const { return static_cast<std::size_t>(txtDisplay->cursorPosition()); }

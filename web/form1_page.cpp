@@ -47,7 +47,7 @@ Form1Page::Form1Page(std::function<void()> beep)
     abaquino_check(Id(behaviour::StartingOption(*this)));
     DescribeConversion();
     abaquino_attach(this, static_cast<int>(behaviour::kPasteReadLimit));
-    abaquino_focus(Id(txtDisplay));
+    abaquino_focus(Id(designs::StartFocus(kForm1Controls)));
     windows_.Load(PageWindow::Form1);
     abaquino_ready();
 }
@@ -238,7 +238,7 @@ std::string Form1Page::EntryText() const
 void Form1Page::SetEntryText(std::string_view text)
 {
     abaquino_hide_balloon(this);
-    abaquino_set_text(Id(txtDisplay), std::string(text.substr(0, kEntryLimit)).c_str());
+    abaquino_set_text(Id(txtDisplay), std::string(KeptByEntry(text)).c_str());
     calculator_.txtDisplay_Change();
 }
 

@@ -92,7 +92,8 @@ std::string_view NamedBy(std::string_view label)
     return found == kForm1OptionLabels.end() ? std::string_view{} : found->control;
 }
 
-std::string ControlHtml(const ControlDesign& control, std::size_t place, std::string_view prefix)
+// `starts`: the control has the focus when its window opens.
+std::string ControlHtml(const ControlDesign& control, std::size_t place, std::string_view prefix, bool starts)
 {
     const std::string id = std::string(prefix) + ElementId(control.name, control.index);
     const std::string common = Attribute("id", id) + " data-place=\"" + std::to_string(place) + '"' + Accessible(control, id);
@@ -106,11 +107,12 @@ std::string ControlHtml(const ControlDesign& control, std::size_t place, std::st
         // browse mode, where the keys are its own.
         const bool entry = control.kind == ControlKind::EntryBox;
         return "<input type=\"text\" readonly autocomplete=\"off\" spellcheck=\"false\"" + common +
-               (tabStop ? "" : " tabindex=\"-1\"") + (entry ? " class=\"entry\" autofocus" : "") + " value=\"\">\n";
+               (tabStop ? "" : " tabindex=\"-1\"") + (entry ? " class=\"entry\"" : "") + (starts ? " autofocus" : "") +
+               " value=\"\">\n";
     }
     case ControlKind::OptionButton: return "<input type=\"radio\" name=\"currency\"" + common + ">\n";
     case ControlKind::PushButton:
-        return "<button type=\"button\"" + common + ((control.settings & kDefaultButton) ? " autofocus" : "") + '>' +
+        return "<button type=\"button\"" + common + (starts ? " autofocus" : "") + '>' +
                caption + "</button>\n";
     case ControlKind::Label: {
         // A label that names a control is the page's own label of it: a click on it chooses it.
@@ -140,7 +142,9 @@ std::string Descriptions(std::span<const ControlDesign> table)
 std::string ControlsHtml(std::span<const ControlDesign> table, std::string_view prefix = {})
 {
     std::string html;
-    for (std::size_t place = 0; place < table.size(); ++place) html += ControlHtml(table[place], place, prefix);
+    for (std::size_t place = 0; place < table.size(); ++place) {
+        html += ControlHtml(table[place], place, prefix, place == StartFocus(table));
+    }
     return html;
 }
 
@@ -162,7 +166,7 @@ std::string Form1ControlsHtml()
                            : std::string("</div>\n");
         }
         grouping = member;
-        html += ControlHtml(kForm1Controls[place], place, {});
+        html += ControlHtml(kForm1Controls[place], place, {}, place == StartFocus(kForm1Controls));
     }
     return html + (grouping ? "</div>\n" : "");
 }

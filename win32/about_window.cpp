@@ -98,7 +98,7 @@ void frmAbout::ShowModal(MessagePump& pump)
     if (!window_) return;
     EnableWindow(owner_, FALSE);
     ShowWindow(window_, SW_SHOW);
-    SetFocus(cmdOK);
+    SetFocus(controls_[StartFocus(kAboutControls)]);
     pump.RunModal(window_);
 }
 

@@ -17,13 +17,11 @@ EntryDisplay::~EntryDisplay()
 void EntryDisplay::Attach(HWND edit)
 {
     edit_ = edit;
-    SendMessageW(edit_, EM_SETLIMITTEXT, kEntryLimit, 0);
     SetWindowSubclass(edit_, &EntryDisplay::Procedure, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void EntryDisplay::Show(std::wstring text)
 {
-    if (text.size() > kEntryLimit) text.resize(kEntryLimit);
     shown_ = std::move(text);
     SetWindowTextW(edit_, shown_.c_str());
 }

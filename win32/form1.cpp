@@ -5,6 +5,7 @@
 #include "behaviour/paste.h"
 #include "behaviour/spoken_amounts.h"
 #include "behaviour/step_sentence.h"
+#include "calc/number_text.h"
 #include "calc/pasted_amount.h"
 #include "designs/form1_design.h"
 #include "win32/about_window.h"
@@ -173,7 +174,7 @@ void Form1::Show(int how)
                  (area.top + area.bottom - size.cy) / 2, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(window_, how);
     UpdateWindow(window_);
-    SetFocus(txtDisplay);
+    SetFocus(controls_[StartFocus(kForm1Controls)]);
 }
 
 LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -376,7 +377,7 @@ std::string Form1::EntryText() const { return Utf8(entry_.Shown()); }
 void Form1::SetEntryText(std::string_view text)
 {
     balloon_->Hide();
-    entry_.Show(Wide(text));
+    entry_.Show(Wide(KeptByEntry(text)));
 }
 
 std::size_t Form1::EntryCaret() const { return entry_.Caret(); }

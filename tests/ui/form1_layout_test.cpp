@@ -78,7 +78,8 @@ TEST(Form1Layout, EveryControlIsBuiltFromItsDesign)
     EXPECT_EQ(f.centralWidget()->palette().color(QPalette::Window), QColor(192, 192, 192));
     EXPECT_EQ(f.txtDisplay->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     EXPECT_EQ(f.TxtDisplay1->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-    EXPECT_EQ(f.txtDisplay->maxLength(), 15);
+    f.SetEntryText("12345678901234567");
+    EXPECT_EQ(f.EntryText(), "123456789012345");  // as a text box of 15 characters keeps it
     EXPECT_TRUE(f.TxtDisplay1->isReadOnly());
 }
 
