@@ -12,6 +12,7 @@
 #include "win32/accessible_names.h"
 #include "win32/clipboard.h"
 #include "win32/option_focus.h"
+#include "win32/text_scale.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -120,11 +121,12 @@ void Form1::AddToolTips()
 // included. AdjustWindowRectEx reckons a menu bar of one row; under a large menu font "Esci" and
 // "Informazioni" wrap onto two, and the bottom row of keys would lie outside. So the window is
 // asked what client area that frame actually gets, and grows by what it lacks.
-SIZE Form1::FrameSize(int dpi) const
+SIZE Form1::FrameSize() const
 {
-    const LONG clientHeight = Pixels(kForm1.clientHeight, dpi);
-    RECT frame{0, 0, Pixels(kForm1.clientWidth, dpi), clientHeight};
-    AdjustWindowRectExForDpi(&frame, kStyle, TRUE, kExtendedStyle, static_cast<UINT>(dpi));
+    const int layoutDpi = fonts_->Dpi();
+    const LONG clientHeight = Pixels(kForm1.clientHeight, layoutDpi);
+    RECT frame{0, 0, Pixels(kForm1.clientWidth, layoutDpi), clientHeight};
+    AdjustWindowRectExForDpi(&frame, kStyle, TRUE, kExtendedStyle, static_cast<UINT>(dpi_));
     RECT obtained = frame;  // the window's answer: the client area of that frame
     SendMessageW(window_, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&obtained));
     const LONG lacking = std::max(0L, clientHeight - (obtained.bottom - obtained.top));
@@ -136,7 +138,7 @@ SIZE Form1::FrameSize(int dpi) const
 void Form1::KeepTheDesignedClientArea()
 {
     if (IsIconic(window_) || IsZoomed(window_)) return;
-    const SIZE least = FrameSize(Dpi());
+    const SIZE least = FrameSize();
     RECT frame{};
     GetWindowRect(window_, &frame);
     const SIZE now{frame.right - frame.left, frame.bottom - frame.top};
@@ -149,7 +151,9 @@ void Form1::KeepTheDesignedClientArea()
 // the resolution too, not stretched from another.
 void Form1::LayOutFor(int dpi)
 {
-    auto fonts = std::make_unique<Fonts>(dpi);
+    dpi_ = dpi;
+    textScale_ = TextScalePercent();
+    auto fonts = std::make_unique<Fonts>(MulDiv(dpi, textScale_, 100));
     LayOut(kForm1Controls, controls_, kForm1Font, *fonts);
     fonts_ = std::move(fonts);
     constexpr std::array<std::pair<WPARAM, int>, 2> kinds{{{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}};
@@ -165,7 +169,7 @@ void Form1::LayOutFor(int dpi)
 
 void Form1::Show(int how)
 {
-    const SIZE size = FrameSize(Dpi());
+    const SIZE size = FrameSize();
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -193,9 +197,7 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam))) return 0;
         break;
     case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
-    case WM_SETTINGCHANGE:
-        if (wParam == SPI_SETNONCLIENTMETRICS) KeepTheDesignedClientArea();  // a new menu font
-        break;
+    case WM_SETTINGCHANGE: OnSettingChange(wParam); break;
     case WM_MOVE: OnMove(); break;
     case WM_SIZE: OnSize(wParam); break;
     case WM_ACTIVATE:
@@ -271,7 +273,7 @@ bool Form1::OnSysCommand(WPARAM command, LPARAM lParam)
 bool Form1::OnGetMinMaxInfo(MINMAXINFO& limits)
 {
     if (!fonts_) return false;
-    const SIZE least = FrameSize(Dpi());
+    const SIZE least = FrameSize();
     limits.ptMinTrackSize = {least.cx, least.cy};
     return true;
 }
@@ -281,6 +283,23 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested)
     LayOutFor(dpi);
     PlaceAt(window_, suggested);
     KeepTheDesignedClientArea();
+}
+
+// A new text size lays the window out again at its size, larger or smaller; a new menu font may
+// need more room.
+void Form1::OnSettingChange(WPARAM setting)
+{
+    if (!fonts_) return;
+    if (TextScalePercent() != textScale_) {
+        LayOutFor(dpi_);
+        if (!IsIconic(window_) && !IsZoomed(window_)) {
+            const SIZE size = FrameSize();
+            SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        InvalidateRect(window_, nullptr, TRUE);
+    } else if (setting == SPI_SETNONCLIENTMETRICS) {
+        KeepTheDesignedClientArea();
+    }
 }
 
 // Also sent while the window is being created, before the balloon exists.

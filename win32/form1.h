@@ -42,7 +42,7 @@ public:
     MessagePump& pump() { return pump_; }
     const FailureBalloon& failureBalloon() const { return *balloon_; }
     const Announcer& announcer() const { return *announcer_; }
-    int Dpi() const { return fonts_->Dpi(); }
+    int Dpi() const { return dpi_; }  // the monitor's
 
     // Centred on its monitor.
     void Show(int how);
@@ -98,7 +98,8 @@ private:
     void PrepareControls();
     void AddToolTips();
     void LayOutFor(int dpi);
-    SIZE FrameSize(int dpi) const;
+    void OnSettingChange(WPARAM setting);
+    SIZE FrameSize() const;
     void KeepTheDesignedClientArea();
     void TakeColours();
 
@@ -122,7 +123,9 @@ private:
     std::function<void()> beep_;
     HighContrast highContrast_;
     Palette palette_;
-    std::unique_ptr<Fonts> fonts_;
+    int dpi_ = 96;
+    int textScale_ = 100;        // percent, Windows' text size
+    std::unique_ptr<Fonts> fonts_;  // at the monitor's resolution enlarged by the text size
     std::vector<HWND> controls_;  // in table order
     EntryDisplay entry_;
     std::unique_ptr<FailureBalloon> balloon_;

@@ -118,6 +118,35 @@ TEST(Form1Layout, EveryControlIsBuiltFromItsDesignAtEveryResolution)
     EXPECT_EQ(shown.form.failureBalloon().MaxWidth(), designs::Pixels(behaviour::kFailureBalloonMaxWidth, dpi * 2));
 }
 
+// Windows' text size at 200% lays the window out as a monitor of twice the resolution would, and
+// at 100% again as designed.
+TEST(Form1Layout, FollowsWindowsTextSize)
+{
+    ShownForm shown;
+    const auto textSize = [&](const wchar_t* percent) {
+        HKEY key = nullptr;
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Accessibility", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+        if (percent) {
+            const DWORD value = static_cast<DWORD>(_wtoi(percent));
+            RegSetValueExW(key, L"TextScaleFactor", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+        } else {
+            RegDeleteValueW(key, L"TextScaleFactor");
+        }
+        RegCloseKey(key);
+        SendMessageW(shown.form.Hwnd(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"WindowMetrics"));
+    };
+    textSize(L"200");
+    ExpectBuiltFromTheDesign(shown.form, 192);
+    RECT client{};
+    GetClientRect(shown.form.Hwnd(), &client);
+    EXPECT_GE(client.right, Pixels(kForm1.clientWidth, 192));
+    EXPECT_GE(client.bottom, Pixels(kForm1.clientHeight, 192));
+    textSize(nullptr);
+    ExpectBuiltFromTheDesign(shown.form, 96);
+    GetClientRect(shown.form.Hwnd(), &client);
+    EXPECT_EQ(client.right, Pixels(kForm1.clientWidth, 96));
+}
+
 // Under the largest menu font "Esci" and "Informazioni" wrap onto two rows: every control stays in
 // the client area all the same. The font is the desktop's, which a fresh process reads.
 TEST(Form1Layout, EveryControlStaysInsideUnderALargeMenuFont)
