@@ -18,9 +18,11 @@ constexpr PROPERTYID kNameProperty = 30005;
 constexpr LONG kTextControlType = 50020;
 constexpr int kActionCompleted = 2;      // NotificationKind_ActionCompleted
 // NotificationProcessing_CurrentThenMostRecent: the reader finishes what it is saying (the option
-// that has just taken the focus, "Converti in lire") before the sentence. NVDA cancels its speech
-// for ImportantMostRecent and MostRecent (NVDAObjects/UIA, event_UIA_notification).
+// that has just taken the focus, "Converti in lire") before the sentence. MostRecent supersedes it:
+// NVDA cancels its speech for ImportantMostRecent and MostRecent (NVDAObjects/UIA,
+// event_UIA_notification).
 constexpr int kCurrentThenMostRecent = 4;
+constexpr int kMostRecent = 3;
 constexpr PROPERTYID kIsControlElementProperty = 30016;
 constexpr PROPERTYID kIsContentElementProperty = 30017;
 constexpr LONG kPolite = 1;              // LiveSetting Polite
@@ -171,12 +173,12 @@ Announcer::~Announcer()
     if (IsWindow(window_)) DestroyWindow(window_);
 }
 
-void Announcer::Say(const std::wstring& sentence)
+void Announcer::Say(const std::wstring& sentence, Supersede supersede)
 {
     if (sentence.empty()) return;
     said_.push_back(sentence);
     if (provider_) provider_->Said(sentence);
-    if (Notify(sentence)) {
+    if (Notify(sentence, supersede)) {
         lastRoute_ = Route::Notification;
         return;
     }
@@ -191,7 +193,7 @@ void Announcer::DisplayChanged()
 
 // True once a listening client has the notification; anything missing or failing leaves the
 // sentence to the live region.
-bool Announcer::Notify(const std::wstring& sentence)
+bool Announcer::Notify(const std::wstring& sentence, Supersede supersede)
 {
     if (!provider_ || !uia_.ReturnRawElementProvider || !uia_.HostProviderFromHwnd || !uia_.ClientsAreListening ||
         !uia_.RaiseNotificationEvent || !uia_.ClientsAreListening() ||
@@ -200,7 +202,8 @@ bool Announcer::Notify(const std::wstring& sentence)
     }
     const BSTR text = SysAllocString(sentence.c_str());
     const BSTR activity = SysAllocString(L"Abaquino.Result");
-    const HRESULT raised = uia_.RaiseNotificationEvent(provider_, kActionCompleted, kCurrentThenMostRecent, text, activity);
+    const int processing = supersede == Supersede::ReadersEcho ? kMostRecent : kCurrentThenMostRecent;
+    const HRESULT raised = uia_.RaiseNotificationEvent(provider_, kActionCompleted, processing, text, activity);
     SysFreeString(text);
     SysFreeString(activity);
     return SUCCEEDED(raised);

@@ -51,7 +51,11 @@ public:
     Announcer(const Announcer&) = delete;
     Announcer& operator=(const Announcer&) = delete;
 
-    void Say(const std::wstring& sentence);
+    // What a sentence may cut short: nothing, so that the reader first finishes what it is saying
+    // (the option that has just taken the focus), or the reader's own echo of an editing key in the
+    // entry, which the sentence says whole ("15" before "15, in euro 0,01").
+    enum class Supersede { Nothing, ReadersEcho };
+    void Say(const std::wstring& sentence, Supersede supersede = Supersede::Nothing);
     // The display shows a new amount, or takes the focus: it answers with its designed name again.
     void DisplayChanged();
 
@@ -64,7 +68,7 @@ private:
     friend LRESULT CALLBACK ObjectProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnDestroy();
-    bool Notify(const std::wstring& sentence);
+    bool Notify(const std::wstring& sentence, Supersede supersede);
     void SayInLiveRegion(const std::wstring& sentence);
 
     UiaFunctions uia_;

@@ -32,7 +32,7 @@ constexpr DWORD kExtendedStyle = WS_EX_CONTROLPARENT;
 
 }  // namespace
 
-Form1::Form1(HINSTANCE instance, std::function<void()> beep, HighContrast highContrast)
+Form1::Form1(HINSTANCE instance, std::function<void()> beep, HighContrast highContrast, UiaFunctions uia)
     : instance_(instance),
       beep_(beep ? std::move(beep) : std::function<void()>([] { MessageBeep(MB_OK); })),
       highContrast_(highContrast ? std::move(highContrast) : HighContrast(SystemHighContrast))
@@ -43,7 +43,7 @@ Form1::Form1(HINSTANCE instance, std::function<void()> beep, HighContrast highCo
     controls_ = BuildControls(kForm1Controls, window_);
     GiveDesignedNames(kForm1Controls, controls_);
     TakeControls();
-    announcer_ = std::make_unique<Announcer>(window_, TxtDisplay1);
+    announcer_ = std::make_unique<Announcer>(window_, TxtDisplay1, uia);
     PrepareControls();
     AddToolTips();
     LayOutFor(static_cast<int>(GetDpiForWindow(window_)));
@@ -420,7 +420,11 @@ void Form1::AmountsShown()
 }
 
 // The message posted by the step's first report comes once the step's messages are handled.
-void Form1::SayStep() { announcer_->Say(Wide(step_.Take(*this))); }
+void Form1::SayStep()
+{
+    const auto supersede = readerEchoesStep_ ? Announcer::Supersede::ReadersEcho : Announcer::Supersede::Nothing;
+    announcer_->Say(Wide(step_.Take(*this)), supersede);
+}
 
 bool Form1::LireOption() const { return behaviour::IsLireOption(*this, ChosenOption()); }
 

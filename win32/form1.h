@@ -28,9 +28,10 @@ namespace abaquino::win32 {
 // controls through CalculatorView, and every control notification goes straight to a handler.
 class Form1 final : public CalculatorView {
 public:
-    // beep sounds the system alert, highContrast says whether high contrast is on; tests pass
-    // their own.
-    explicit Form1(HINSTANCE instance, std::function<void()> beep = {}, HighContrast highContrast = {});
+    // beep sounds the system alert, highContrast says whether high contrast is on, uia is how the
+    // answers reach a screen reader; tests pass their own.
+    explicit Form1(HINSTANCE instance, std::function<void()> beep = {}, HighContrast highContrast = {},
+                   UiaFunctions uia = UiaFunctions::FromSystem());
     ~Form1() override;
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
@@ -131,6 +132,7 @@ private:
     std::unique_ptr<FailureBalloon> balloon_;
     std::unique_ptr<Announcer> announcer_;
     behaviour::StepSentence step_;
+    bool readerEchoesStep_ = false;  // the step began with a key the reader's editing scripts echo
     HWND toolTips_ = nullptr;
     HWND lastFocus_ = nullptr;  // while another window is active
     bool optionTakingFocus_ = false;  // an option is taking the focus (PrepareOption)

@@ -45,6 +45,11 @@ behaviour::Modifiers Held(bool systemKey = false)
             .meta = IsDown(VK_LWIN) || IsDown(VK_RWIN)};
 }
 
+// NVDA echoes these keys in an editable field itself, once the caret has moved (editableText.py:
+// script_caret_newLine says the line up to the caret, _backspaceScriptHelper the character deleted,
+// _deleteScriptHelper the one at the caret).
+bool ReaderEchoes(WPARAM key) { return key == VK_RETURN || key == VK_BACK || key == VK_DELETE; }
+
 bool IsUserInput(UINT message)
 {
     switch (message) {
@@ -63,7 +68,10 @@ bool IsUserInput(UINT message)
 
 bool Form1::PreviewMessage(MSG& message)
 {
-    if (IsUserInput(message.message)) balloon_->Hide();  // anywhere, even in another window
+    if (IsUserInput(message.message)) {
+        balloon_->Hide();  // anywhere, even in another window
+        readerEchoesStep_ = message.message == WM_KEYDOWN && message.hwnd == txtDisplay && ReaderEchoes(message.wParam);
+    }
     if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
     switch (message.message) {
     case WM_KEYDOWN:

@@ -155,7 +155,13 @@ struct FakeUia {
     static LRESULT WINAPI Return(HWND, WPARAM, LPARAM, IRawElementProviderSimple*) { return 0; }
     static HRESULT WINAPI Host(HWND, IRawElementProviderSimple** host) { *host = nullptr; return S_OK; }
     static BOOL WINAPI Listening() { return listening; }
-    static HRESULT WINAPI Raise(IRawElementProviderSimple*, int, int, BSTR, BSTR) { ++raised; return result; }
+    static inline int processing = 0;
+    static HRESULT WINAPI Raise(IRawElementProviderSimple*, int, int how, BSTR, BSTR)
+    {
+        ++raised;
+        processing = how;
+        return result;
+    }
     static HRESULT WINAPI Disconnect(IRawElementProviderSimple*) { ++disconnected; return S_OK; }
     static void CALLBACK LiveChange(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) { ++liveChanges; }
     static bool Unheard() { return true; }
@@ -208,6 +214,33 @@ TEST(Form1, EachAnswerTakesExactlyOneRoute)
         }
         EXPECT_EQ(FakeUia::disconnected, 1) << row.name;  // when its window goes
     }
+}
+
+// After Enter, Backspace or Delete in an editable field NVDA says something itself once the caret
+// has moved (editableText.py): the line up to the caret, the character deleted, the one at the
+// caret. A result's sentence then supersedes that echo (MostRecent: NVDA cancels its speech,
+// NVDAObjects/UIA, event_UIA_notification), and an edit has none of its own: one sentence a step.
+// After any other step the reader first finishes what it is saying.
+TEST(Form1, TheSentenceAfterAnEditingKeyInTheEntrySupersedesTheReadersEcho)
+{
+    constexpr int kNone = 0, kMostRecent = 3, kCurrentThenMostRecent = 4;
+    const struct {
+        const char* name;
+        WORD key;
+        int processing;
+    } rows[] = {{"Enter", VK_RETURN, kMostRecent}, {"Backspace", VK_BACK, kNone}, {"Delete", VK_DELETE, kNone},
+                {"=", VK_OEM_PLUS, kCurrentThenMostRecent}};
+    FakeUia::listening = TRUE;
+    FakeUia::result = S_OK;
+    ShownForm shown(UiaFunctions{&FakeUia::Return, &FakeUia::Host, &FakeUia::Listening, &FakeUia::Raise, &FakeUia::Disconnect});
+    for (const auto& row : rows) {
+        shown.Type("12+34");
+        FakeUia::processing = 0;
+        shown.Key(row.key);
+        EXPECT_EQ(FakeUia::processing, row.processing) << row.name;
+    }
+    shown.Click(GetDlgItem(shown.form.Hwnd(), ControlId(designs::PlaceOf(designs::kForm1Controls, "cmdEquals"))));
+    EXPECT_EQ(FakeUia::processing, kCurrentThenMostRecent) << "a click on =";
 }
 
 // A real click where the longest balloon lies, on the Lire option, reaches the option: the currency

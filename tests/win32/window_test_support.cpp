@@ -43,7 +43,8 @@ LPARAM KeyData(WORD key, bool release, bool alt)
 
 }  // namespace
 
-ShownForm::ShownForm()
+ShownForm::ShownForm(UiaFunctions uia)
+    : form(GetModuleHandleW(nullptr), [this] { ++beeps; }, [this] { return highContrast; }, uia)
 {
     form.Show(SW_SHOWNORMAL);
     SetForegroundWindow(form.Hwnd());

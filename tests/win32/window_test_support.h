@@ -36,7 +36,7 @@ struct Modifiers {
 
 class ShownForm {
 public:
-    ShownForm();
+    explicit ShownForm(UiaFunctions uia = UiaFunctions::FromSystem());
 
     void Pump() { form.pump().DeliverPending(); }
     std::string Entry() const { return Utf8(WindowText(form.txtDisplay)); }
@@ -57,7 +57,7 @@ public:
     EmptiedQueue emptied;
     int beeps = 0;
     bool highContrast = false;
-    Form1 form{GetModuleHandleW(nullptr), [this] { ++beeps; }, [this] { return highContrast; }};
+    Form1 form;
 };
 
 // A control of the main window by its designed name, as the window knows it: by its place.
