@@ -24,27 +24,52 @@ HRESULT Answer(const std::wstring& text, BSTR* out)
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
-// The system's object for a control, answering for it except for its name, description and help.
-class DesignedObject final : public ComObject<IAccessible, IOleWindow> {
+// The system's object for a control, answering for it except for its name, description, help
+// and (for a dialog) role, through every interface the system's object has: IAccessible and
+// IDispatch alike, its children's enumeration, and the service provider that leads to
+// IAccessibleEx, where IAccessible itself is this object again.
+class DesignedObject final : public ComObject<IAccessible, IOleWindow, IEnumVARIANT, IServiceProvider> {
 public:
     DesignedObject(IAccessible* standard, HWND control, std::wstring name, std::wstring description, long role)
         : standard_(standard), control_(control), name_(std::move(name)), description_(std::move(description)), role_(role)
     {
+        standard_->QueryInterface(__uuidof(IEnumVARIANT), reinterpret_cast<void**>(&children_));
+        standard_->QueryInterface(__uuidof(IServiceProvider), reinterpret_cast<void**>(&services_));
     }
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override
     {
         if (!out) return E_POINTER;
+        *out = nullptr;
         if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible)) {
             *out = static_cast<IAccessible*>(this);
         } else if (id == __uuidof(IOleWindow)) {
             *out = static_cast<IOleWindow*>(this);
+        } else if (id == __uuidof(IEnumVARIANT) && children_) {
+            *out = static_cast<IEnumVARIANT*>(this);
+        } else if (id == __uuidof(IServiceProvider) && services_) {
+            *out = static_cast<IServiceProvider*>(this);
         } else {
-            *out = nullptr;
             return E_NOINTERFACE;
         }
         AddRef();
         return S_OK;
+    }
+
+    // IEnumVARIANT: the system's enumeration of the children.
+    HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* children, ULONG* fetched) override
+    {
+        return children_->Next(count, children, fetched);
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override { return children_->Skip(count); }
+    HRESULT STDMETHODCALLTYPE Reset() override { return children_->Reset(); }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override { return children_->Clone(copy); }
+
+    // IServiceProvider: IAccessible is this object; any other service is the system's.
+    HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID id, void** out) override
+    {
+        if (service == __uuidof(IAccessible)) return QueryInterface(id, out);
+        return services_->QueryService(service, id, out);
     }
 
     // IOleWindow: how a client finds the control from its object.
@@ -81,10 +106,26 @@ public:
     {
         return standard_->GetIDsOfNames(id, names, count, locale, ids);
     }
+    // A client through IDispatch asks for the same name, description, help and role.
     HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags, DISPPARAMS* parameters,
                                      VARIANT* result, EXCEPINFO* exception, UINT* wrong) override
     {
-        return standard_->Invoke(member, id, locale, flags, parameters, result, exception, wrong);
+        const bool designedProperty = member == DISPID_ACC_NAME || member == DISPID_ACC_DESCRIPTION ||
+                                      member == DISPID_ACC_HELP || member == DISPID_ACC_ROLE;
+        if (!designedProperty || !(flags & DISPATCH_PROPERTYGET) || !parameters || !result) {
+            return standard_->Invoke(member, id, locale, flags, parameters, result, exception, wrong);
+        }
+        VARIANT child{};
+        child.vt = VT_I4;  // CHILDID_SELF where the optional argument is left out
+        if (parameters->cArgs > 0 && parameters->rgvarg[0].vt == VT_I4) child = parameters->rgvarg[0];
+        VariantInit(result);
+        if (member == DISPID_ACC_ROLE) return get_accRole(child, result);
+        const auto text = member == DISPID_ACC_NAME          ? &DesignedObject::get_accName
+                          : member == DISPID_ACC_DESCRIPTION ? &DesignedObject::get_accDescription
+                                                             : &DesignedObject::get_accHelp;
+        const HRESULT answered = (this->*text)(child, &result->bstrVal);
+        if (answered == S_OK) result->vt = VT_BSTR;
+        return answered;
     }
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override { return standard_->get_accChildCount(count); }
@@ -149,9 +190,16 @@ public:
     void Describe(std::wstring description) { description_ = std::move(description); }
 
 private:
-    ~DesignedObject() override { standard_->Release(); }
+    ~DesignedObject() override
+    {
+        if (children_) children_->Release();
+        if (services_) services_->Release();
+        standard_->Release();
+    }
 
     IAccessible* standard_;
+    IEnumVARIANT* children_ = nullptr;
+    IServiceProvider* services_ = nullptr;
     HWND control_;
     std::wstring name_;
     std::wstring description_;
@@ -177,18 +225,21 @@ LRESULT CALLBACK Answering(HWND control, UINT message, WPARAM wParam, LPARAM lPa
     auto& designed = *reinterpret_cast<Designed*>(data);
     const Oleacc& oleacc = OleaccFunctions();
     switch (message) {
-    case WM_GETOBJECT:
+    case WM_GETOBJECT: {
         if (static_cast<LONG>(lParam) != OBJID_CLIENT) break;
-        if (!oleacc.CreateStdAccessibleObject || !oleacc.LresultFromObject) break;
+        // A control that answers with an object of its own keeps it.
+        if (const LRESULT own = DefSubclassProc(control, message, wParam, lParam)) return own;
+        if (!oleacc.CreateStdAccessibleObject || !oleacc.LresultFromObject) return 0;
         if (!designed.object) {
             IAccessible* standard = nullptr;
             if (FAILED(oleacc.CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
                                                         reinterpret_cast<void**>(&standard)))) {
-                break;
+                return 0;
             }
             designed.object = new DesignedObject(standard, control, designed.Name(), designed.Description(), designed.role);
         }
         return oleacc.LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(designed.object));
+    }
     case WM_NCDESTROY:
         // A client may hold the object longer; it answers from the system's object, which knows
         // that the control is gone.

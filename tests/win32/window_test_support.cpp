@@ -225,6 +225,38 @@ ReadAloud ReadAloudOf(HWND control)
     };
     ReadAloud heard{read(&IAccessible::get_accName), read(&IAccessible::get_accDescription),
                     read(&IAccessible::get_accHelp)};
+    // Every other way a client asks must give the same name, and the object must have every
+    // interface the system's own object has.
+    DISPPARAMS none{};
+    VARIANT byDispatch{};
+    object->Invoke(DISPID_ACC_NAME, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &byDispatch, nullptr, nullptr);
+    if (byDispatch.vt == VT_BSTR && Utf8(byDispatch.bstrVal) != heard.name) heard.name += " / by IDispatch " + Utf8(byDispatch.bstrVal);
+    VariantClear(&byDispatch);
+    IServiceProvider* services = nullptr;
+    IAccessible* served = nullptr;
+    if (SUCCEEDED(object->QueryInterface(__uuidof(IServiceProvider), reinterpret_cast<void**>(&services))) &&
+        SUCCEEDED(services->QueryService(__uuidof(IAccessible), __uuidof(IAccessible), reinterpret_cast<void**>(&served)))) {
+        BSTR text = nullptr;
+        served->get_accName(self, &text);
+        if (text && Utf8(text) != heard.name) heard.name += " / by its service provider " + Utf8(text);
+        SysFreeString(text);
+        served->Release();
+    }
+    if (services) services->Release();
+    IAccessible* standard = nullptr;
+    if (SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard)))) {
+        for (const auto& [id, which] : {std::pair{__uuidof(IEnumVARIANT), "IEnumVARIANT"}, {__uuidof(IServiceProvider), "IServiceProvider"}}) {
+            IUnknown* ours = nullptr;
+            IUnknown* system = nullptr;
+            if (SUCCEEDED(standard->QueryInterface(id, reinterpret_cast<void**>(&system))) &&
+                FAILED(object->QueryInterface(id, reinterpret_cast<void**>(&ours)))) {
+                heard.name += std::string(" / without ") + which;
+            }
+            if (ours) ours->Release();
+            if (system) system->Release();
+        }
+        standard->Release();
+    }
     object->Release();
     return heard;
 }
