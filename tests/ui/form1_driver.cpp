@@ -70,13 +70,13 @@ public:
     {
         // Shift+Tab reaches a window as Backtab.
         const Qt::Key qtKey = key == Key::Tab && held.shift ? Qt::Key_Backtab : QtKey(key);
-        QTest::keyClick(Window(), qtKey, QtModifiers(held, key));
+        QTest::keyClick(KeyWindow(), qtKey, QtModifiers(held, key));
     }
-    void KeyDown(Key key) override { QTest::keyPress(Window(), QtKey(key), QtModifiers({}, key)); }
-    void KeyUp(Key key) override { QTest::keyRelease(Window(), QtKey(key), QtModifiers({}, key)); }
+    void KeyDown(Key key) override { QTest::keyPress(KeyWindow(), QtKey(key), QtModifiers({}, key)); }
+    void KeyUp(Key key) override { QTest::keyRelease(KeyWindow(), QtKey(key), QtModifiers({}, key)); }
     void Chord(char letter, Modifiers held) override
     {
-        QTest::keyClick(Window(), static_cast<Qt::Key>(letter), QtModifiers(held));
+        QTest::keyClick(KeyWindow(), static_cast<Qt::Key>(letter), QtModifiers(held));
     }
     void LoneAlt() override
     {
@@ -213,6 +213,12 @@ public:
 
 private:
     QWindow* Window() { return shown_.form.windowHandle(); }
+    // Keys go where a user's go: to the About window while it is open.
+    QWindow* KeyWindow()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        return modal ? modal->windowHandle() : Window();
+    }
     QWidget* Control(std::string_view name, int index) const
     {
         QWidget* control = shown_.form.findChild<QWidget*>(ObjectName(name, index));

@@ -44,6 +44,7 @@ inline void WithAboutWindow(const std::function<void()>& open,
                             const std::function<void(frmAbout&)>& whileOpen)
 {
     bool ran = false;
+    bool stayed = false;  // whileOpen left it open: closed here after five seconds
     QWidget* owner = nullptr;
     QTimer poll;
     poll.setInterval(10);
@@ -53,7 +54,10 @@ inline void WithAboutWindow(const std::function<void()>& open,
         poll.stop();
         ran = true;
         owner = about->parentWidget();
-        QTimer::singleShot(5000, about, [about] { about->done(QDialog::Rejected); });
+        QTimer::singleShot(5000, &poll, [&stayed, about = QPointer<frmAbout>(about)] {
+            stayed = true;
+            if (about) about->done(QDialog::Rejected);
+        });
         EXPECT_TRUE(QTest::qWaitForWindowActive(about));
         whileOpen(*about);
     });
@@ -61,6 +65,7 @@ inline void WithAboutWindow(const std::function<void()>& open,
     open();
     poll.stop();
     EXPECT_TRUE(ran) << "the About window did not open";
+    EXPECT_FALSE(stayed) << "the About window stayed open";
     // A desktop gives the activation back to the owner; the offscreen platform leaves it to us.
     if (owner) {
         owner->activateWindow();
