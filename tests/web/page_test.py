@@ -362,14 +362,6 @@ def stop(server):
     server.server_close()
 
 
-class LateProgram(serve_page.Handler):
-    """A host where the program arrives seconds after the rest."""
-    def do_GET(self):
-        if self.path.endswith(".wasm"):
-            time.sleep(4)
-        super().do_GET()
-
-
 def offline_and_update(make, page, work):
     """Offline after a first visit; an update comes whole, even with a second navigation while its
     program is still arriving; another app's cache on the same origin is never touched."""
@@ -388,7 +380,9 @@ def offline_and_update(make, page, work):
 
         ship_changed_build(page, site)
         port = int(url.rsplit(":", 1)[1].strip("/"))
-        server, _ = serving(site, port, LateProgram)
+        # The new build's program arrives only once the second navigation has been made meanwhile.
+        let_go = threading.Event()
+        server, _ = serving(site, port, type("Held", (HeldProgram,), {"let_go": let_go}))
         new = {path.name for path in site.iterdir()}
         installing = lambda: engine.run("return navigator.serviceWorker.getRegistration().then(r => !!r.installing)")
         # The loader and its program: the start script is the same in both builds.
@@ -406,6 +400,7 @@ def offline_and_update(make, page, work):
         started(engine)
         seen.append(build())
         meanwhile = installing()
+        let_go.set()
         taken_over(engine, site)
         engine.reload()
         started(engine)
