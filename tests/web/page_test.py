@@ -394,7 +394,7 @@ def offline_and_update(make, page, work):
             engine.reload()
             started(engine)
             seen.append(build())
-            if wait(installing, 2):
+            if wait(installing, 10):  # held, an install once begun stays in flight
                 break
         engine.reload()
         started(engine)
