@@ -166,8 +166,11 @@ fi
 if [[ "$entry" == 15 ]]; then echo "ok   12+3 Enter typed 15 into the entry"; else
   echo "FAIL 12+3 Enter left \"$entry\" in the entry"; failures=$((failures + 1))
 fi
-# A failure is heard once, whatever comes after it (the About window opening and closing).
-failed="$(grep -c "Impossibile dividere per zero" <<<"$heard" || true)"
+# A failure is heard once, whatever comes after it (the About window opening and closing), up to
+# the last question: Orca answers its key late on a busy machine, and the key then reaches the
+# window as well, where Enter is = again (seen in a full run: the failure a second time after it).
+failed="$(awk '/^escape/ { closed = 1 } closed && /Importo convertito/ { exit }
+  /Impossibile dividere per zero/ { n++ } END { print n + 0 }' <<<"$heard")"
 if [[ "$failed" == 1 ]]; then echo "ok   the failure is heard once"; else
   echo "FAIL the failure was heard $failed times"; failures=$((failures + 1))
 fi
