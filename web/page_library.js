@@ -207,10 +207,13 @@ mergeInto(LibraryManager.library, {
         var item = e.target.closest('button');
         if (item) _abaquino_menu(page, Array.prototype.indexOf.call(item.parentNode.children, item));
       });
+      var about = document.getElementById('frmAbout');
       var aboutDone = function () { _abaquino_about_done(page); };
       on(document.getElementById('frmAbout-cmdOK'), 'click', aboutDone);
       on(document.getElementById('frmAbout-close'), 'click', aboutDone);
-      on(document.getElementById('frmAbout'), 'close', aboutDone);
+      on(about, 'close', aboutDone);
+      // A press behind the open About window leaves the focus in it, as on the desktop.
+      on(document, 'mousedown', function (e) { if (about.open && !about.contains(e.target)) e.preventDefault(); });
     },
     // The browser's copy and paste, from its menu or its keys.
     attachClipboard: function (page, on, pasteLimit) {
@@ -386,21 +389,25 @@ mergeInto(LibraryManager.library, {
     state.pasteAwaited = setTimeout(function () { d.readClipboard(page, pasteLimit); }, 200);
   },
 
-  // Modal as on the desktop: the main window takes no input while it is open. The window itself
-  // takes the focus, so that a screen reader reads it whole, name and facts (Enter and Esc work as
-  // on its button); the main window is made inert only once a frame has been drawn with that
-  // focus. Made inert at once, the main window left the accessibility tree in the same update as
-  // the focus came: Orca 48 then moved its focus from the vanished key into the window's caption
-  // first, took the window's own focus for a move within it, and said nothing of it.
+  // Modal as on the desktop: the main window takes no input while it is open (the program heeds
+  // none, and a press there leaves the focus here). The window itself takes the focus, so that a
+  // screen reader reads it whole, name and facts (Enter and Esc work as on its button). The main
+  // window leaves the accessibility tree (inert) only at the next key or a moment later: gone in
+  // the same update as the focus came, or two frames after it on a busy machine, it left Orca 48
+  // moving its focus from the vanished key into the window's caption first; Orca then took the
+  // window's own focus for a move within it, and said nothing of it.
   abaquino_show_about: function () {
     var about = document.getElementById('frmAbout');
+    var behind = [document.getElementById('menu'), document.getElementById('Form1-client')];
     about.show();
     about.focus();
-    requestAnimationFrame(function () {
-      requestAnimationFrame(function () {
-        if (about.open) document.getElementById('menu').inert = document.getElementById('Form1-client').inert = true;
-      });
-    });
+    var leaveTree = function () {
+      clearTimeout(later);
+      document.removeEventListener('keydown', leaveTree, true);
+      if (about.open) behind.forEach(function (part) { part.inert = true; });
+    };
+    var later = setTimeout(leaveTree, 1500);
+    document.addEventListener('keydown', leaveTree, true);
   },
   abaquino_close_about: function () {
     var about = document.getElementById('frmAbout');
